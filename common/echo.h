@@ -1,0 +1,18 @@
+// Pieces of the input echo that every program writes the same way.
+#pragma once
+
+#include "html_report.h"
+
+namespace qm {
+
+// "<TR>\n" and the styled first cell that opens the Input Summary and Joint
+// Coordinates tables.
+void write_styled_row_start(HtmlReport& rep);
+// The "Global structure parameters" and units rows, then the table end.
+void write_parameters(HtmlReport& rep, int m, int n, int nj, int nr, int nrj);
+// "Global Load Information": heading and table of the two load counts.
+void write_load_counts(HtmlReport& rep, int nlj, int nlm);
+// One "Joint Restraints" row: joint j and its d flags.
+void write_restraint_row(HtmlReport& rep, int j, const int flags[], int d);
+
+} // namespace qm

@@ -1,0 +1,72 @@
+// One run of an analysis program: its files, the reading of input records,
+// and the error stops.
+//
+// Every record is read through scan(), which either fills all its fields or
+// stops the run with a line naming the file, the line, the record and what
+// was expected; range checks stop the same way. Nothing half-written is left
+// to look like a result: an error stop ends the report and writes no CSV or
+// summary file, and the process ends with status 1.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <type_traits>
+
+#include "html_report.h"
+#include "scanner.h"
+
+namespace qm {
+
+class AnalysisRun {
+public:
+    // footer_on_error: whether an error stop closes the report with the footer.
+    AnalysisRun(const ProgramIdentity& id, bool footer_on_error);
+
+    const ProgramIdentity& id() const { return id_; }
+    HtmlReport report;
+
+    // Opens the input file and the report (input first, so a missing input
+    // leaves no report behind) and writes the HTML header.
+    void start();
+    void close_input();
+    // Opens "<type><suffix>" on its own handle (the CSV file).
+    std::FILE* open_output(const char* suffix);
+    // Closes the report and reopens its handle on the summary file.
+    void reopen_report(const char* suffix);
+
+    // Reads one record. A record is named by a label and, where it has one,
+    // its number (index 0: none), for example ("member", 3).
+    template <class... T>
+    void scan(const char* label, int index, const char* fmt, T*... out)
+    {
+        static_assert(((std::is_same_v<T, int> || std::is_same_v<T, float>) && ...));
+        ScanField fields[] = {ScanField{std::is_same_v<T, int> ? 'i' : 'f', out}...};
+        read_record(label, index, fmt, fields, static_cast<int>(sizeof...(T)));
+    }
+
+    // Stops when value lies outside lo..hi, naming the record just read.
+    void check_range(const char* label, int index, const char* what, int value, int lo, int hi);
+    // Stops with a message about the record just read.
+    [[noreturn]] void fail(const char* label, int index, const std::string& what);
+
+    // The error stop: footer (if this program writes one), report and input
+    // closed, exit status 1.
+    [[noreturn]] void stop();
+    // Console line and report line of an error, then stop().
+    [[noreturn]] void stop_with(const std::string& message);
+
+private:
+    void read_record(const char* label, int index, const char* fmt, const ScanField* fields, int n);
+    std::string where(const char* label, int index, int line) const;
+    [[noreturn]] void trouble_opening(const char* path);
+
+    const ProgramIdentity& id_;
+    bool footer_on_error_;
+    std::FILE* input_ = nullptr;
+    Scanner scanner_;
+    int record_line_ = 1;
+    char path_[64] = {};
+    char input_path_[64] = {};
+};
+
+} // namespace qm

@@ -1,0 +1,79 @@
+// The stiffness solution of a run: assembly, the zero-diagonal stop, the
+// inversion with its instability stop, the combined loads, displacements,
+// the equilibrium check and the support reactions.
+//
+// An unstable structure never reaches the report as a result: a pivot that
+// has lost its stiffness during the inversion, or displacements that do not
+// satisfy the free equations when these are rebuilt from the members, stop
+// the run naming the joint and the direction concerned.
+#pragma once
+
+#include <vector>
+
+#include "dof_numbering.h"
+#include "run.h"
+#include "stiffness_matrix.h"
+
+namespace qm {
+
+// What the solution needs from a program's members: each member's stiffness
+// in global axes and the raw degrees of freedom of its rows and columns.
+class MemberSet {
+public:
+    virtual ~MemberSet() = default;
+    virtual int members() const = 0;
+    virtual void global_stiffness(int i, MemberMatrix& sms, int raw[]) const = 0;
+};
+
+// The program's own lines of the zero-diagonal stop.
+struct DiagonalFailureLines {
+    const char* report_head[4]; // written in order, up to the first null
+    const char* console;
+    const char* entry;      // "%i" format per zero diagonal (its equation number)
+    const char* array_size; // "%i" format with n, or null
+    const char* counts;     // "%i,%i,%i,%i" format with m, nj, nr, nrj, or null
+    const char* tail;       // or null
+};
+
+// Load and result vectors by degree of freedom, 1-based, sized once.
+struct SolutionVectors {
+    explicit SolutionVectors(int size) : AE(size + 1), AC(size + 1), D(size + 1), AR(size + 1) {}
+    void clear();
+    std::vector<float> AE; // equivalent joint loads, raw order
+    std::vector<float> AC; // combined loads, equation order
+    std::vector<float> D;  // displacements: equation order, then raw order
+    std::vector<float> AR; // support reactions: equation order, then raw order
+};
+
+// Names of the degrees of freedom of one joint, in raw order, for messages:
+// "translation y" gives "translation y of joint 4".
+struct DofNames {
+    const char* name[6];
+};
+
+// Measured on stable structures with a wide spread of stiffness and on known
+// mechanisms (see the instability tests).
+inline constexpr float pivot_tolerance = 1e-5f;
+inline constexpr double residual_tolerance = 1e-2;
+
+void assemble(StiffnessMatrix& sm, const MemberSet& members, const DofNumbering& dofs);
+
+// Stops with the program's lines when a free equation has no stiffness.
+void check_diagonal(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs,
+                    const DiagonalFailureLines& lines, int m, int nrj);
+
+// Inverts the free block; stops when the structure turns out unstable.
+void invert_or_stop(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, const DofNames& names);
+
+// Combined loads AC[equation of q] = AJ[q] + AE[q], displacements, the
+// equilibrium check against the members, reactions, and the expansion of D
+// and AR to raw order.
+void solve(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, const MemberSet& members,
+           const float AJ[], SolutionVectors& v, const DofNames& names);
+
+// Largest residual of the free equations, relative to the largest free load,
+// with the members' stiffness in double precision; *worst is its equation.
+double equilibrium_residual(const MemberSet& members, const DofNumbering& dofs, const float AC[], const float D[],
+                            int* worst);
+
+} // namespace qm
