@@ -1,0 +1,145 @@
+// frame3d on the one-member cantilever of the shipped example: the numbers a
+// hand check gives, and the exact lines of the report, CSV and summary.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include "harness.h"
+
+using qmtest::ProgramDir;
+
+namespace {
+
+const char* const cantilever =
+    "1,2,6,1\n"
+    "0,0,0\n"
+    "120,0,0\n"
+    "1,2,10,1,100,100,29000,11000,36,2,2\n"
+    "1\n"
+    "1,1,1,1,1,1\n"
+    "1,0\n"
+    "2\n"
+    "0,-1,0,0,0,0\n"
+    "0\n";
+
+struct Cantilever : ::testing::Test {
+    ProgramDir dir;
+    qmtest::RunResult result;
+    void SetUp() override
+    {
+        dir.write("spacefr.in", cantilever);
+        result = dir.run(FRAME3D);
+    }
+};
+
+TEST_F(Cantilever, RunsToCompletion)
+{
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.console, "successfully completed\n");
+    EXPECT_EQ(result.errors, "");
+}
+
+// Tip deflection P*L^3/(3*E*I) = -1*120^3/(3*29000*100) = -0.19862 inch,
+// tip rotation P*L^2/(2*E*I) = -0.0024828 rad = -0.14225 degrees.
+TEST_F(Cantilever, TipDeflectionAndRotationMatchBeamTheory)
+{
+    std::string csv = dir.read("spacefr.csv");
+    EXPECT_NEAR(qmtest::csv_value(csv, 2, 2), -120.0 * 120 * 120 / (3 * 29000.0 * 100), 1e-5);
+    EXPECT_NEAR(qmtest::csv_value(csv, 2, 6), -120.0 * 120 / (2 * 29000.0 * 100) * 180 / 3.14159, 1e-5);
+    std::string htm = dir.read("spacefr.htm");
+    EXPECT_NE(htm.find("  2</TD><TD>  0.000</TD><TD> -0.199</TD><TD>  0.000</TD><TD>  0.000</TD><TD>  0.000</TD><TD> "
+                       "-0.142\n"),
+              std::string::npos);
+}
+
+// Reactions equal and opposite to the load, with the moment P*L.
+TEST_F(Cantilever, SupportReactionsBalanceTheLoad)
+{
+    std::string htm = dir.read("spacefr.htm");
+    EXPECT_NE(htm.find("</TD><TD>  0.000</TD><TD>  1.000</TD><TD>  0.000</TD><TD>  0.000</TD><TD>  0.000</TD><TD>120.000"
+                       "\n</TD>\n</TR>\n"),
+              std::string::npos);
+    std::string csv = dir.read("spacefr.csv");
+    EXPECT_NEAR(qmtest::csv_value(csv, 3, 2), 1.0, 1e-5);
+    EXPECT_NEAR(qmtest::csv_value(csv, 3, 6), 120.0, 1e-3);
+}
+
+TEST_F(Cantilever, SummaryNamesShearAndMomentRatiosOnly)
+{
+    std::string txt = qmtest::mask_date(dir.read("spacefr.txt"));
+    std::string expected_head = "Space Frame analysis\t\t\trev 0.22\nRun date - <date>\n";
+    EXPECT_EQ(txt.substr(0, expected_head.size()), expected_head);
+    std::string star_line(73, '*');
+    EXPECT_EQ(qmtest::count_of(txt, star_line + "\n"), 2);
+    // 0.55*10*36 = 198 against a shear of 1; 0.66*100*36 = 2376 against 120.
+    std::string tail = "*\n\n\nmin shear ratio =\t    198.0\t member =    1\n"
+                       "min moment ratio =\t     19.8\t member =    1\n\n";
+    ASSERT_GE(txt.size(), tail.size());
+    EXPECT_EQ(txt.substr(txt.size() - tail.size()), tail);
+    EXPECT_EQ(txt.find("compressive"), std::string::npos);
+    EXPECT_EQ(txt.find("tensile"), std::string::npos);
+    EXPECT_EQ(txt.find("rotation"), std::string::npos);
+}
+
+TEST_F(Cantilever, CsvHoldsDisplacementsReactionsActionsAndAllowables)
+{
+    EXPECT_EQ(dir.read("spacefr.csv"),
+              "1,2,6,1\n"
+              "1,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000\n"
+              "2,0.000000,-0.198621,0.000000,0.000000,0.000000,-0.142252\n"
+              "1,0.000000,1.000000,0.000000,0.000000,0.000000,120.000023\n"
+              "2,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000\n"
+              "1,0.000000,1.000000,0.000000,0.000000,0.000000,120.000023,0.000000,-1.000000,0.000000,0.000000,"
+              "0.000000,-0.000017\n"
+              ",187.471710,198.000000,198.000000,21.600000,2376.000000,2376.000000,187.471710,198.000000,198.000000,"
+              "21.600000,2376.000000,2376.000000\n"
+              "0\n");
+}
+
+TEST_F(Cantilever, ReportEchoesTheInputAndEndsAfterTheLastLimitRow)
+{
+    std::string htm = qmtest::mask_date(dir.read("spacefr.htm"));
+    EXPECT_EQ(htm.rfind("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">\n<HTML>\n<HEAD>\n\n", 0), 0u);
+    EXPECT_NE(htm.find("        font : 12pt/100% 'Times New Roman' ;\n"), std::string::npos);
+    EXPECT_NE(htm.find("<H1 ALIGN=\"CENTER\"> <FONT SIZE=\"5\" COLOR=\"red\">Run date <date></FONT></H1>\n"),
+              std::string::npos);
+    EXPECT_NE(htm.find("Space Frame analysis      rev 0.22\n<BR><br>\n"), std::string::npos);
+    EXPECT_NE(htm.find("Global structure parameters</TD><TD>number of members (m)</TD><TD>1\n</TD>\n<TR>\n<TD>\n"
+                       "&nbsp;</TD><TD>number of degrees of freedom (n)</TD><TD>6\n</TD>\n</TR>\n"),
+              std::string::npos);
+    EXPECT_NE(htm.find("<TR>\n<TD>\n 1</TD><TD> 1</TD><TD> 2</TD><TD>  10.000</TD><TD>  10.000</TD><TD>   1.000</TD>"
+                       "<TD> 100.000</TD><TD> 100.000</TD><TD>29000.000</TD><TD>11000.000</TD><TD>  36.000</TD><TD>"
+                       "   2.000</TD><TD>   2.000</TD>\n</TR>\n"),
+              std::string::npos);
+    EXPECT_NE(htm.find("<TR>\n<TD>\n1</TD><TD>\nrestrained</TD><TD>\nrestrained</TD><TD>\nrestrained</TD><TD>\n"
+                       "restrained</TD><TD>\nrestrained</TD><TD>\nrestrained</TD></TR>\n"),
+              std::string::npos);
+    EXPECT_NE(htm.find("<BR>No loaded members<BR>\n"), std::string::npos);
+    // Start of member 1: compression cell (no force) and the shear of 1 kip.
+    EXPECT_NE(htm.find("</TR>\n<TD>  1</TD><TD>\n   0.000<B><FONT COLOR=\"green\" FACE=\"Times New Roman\"> pass<BR> "
+                       "compression</TD>\n<TD>\n   1.000<B><FONT COLOR=\"green\" FACE=\"Times New Roman\"> pass<BR> "
+                       "shear</TD>\n"),
+              std::string::npos);
+    std::string end = "<TD>\n     2376.00</TD>\n</TR>\n\n";
+    ASSERT_GE(htm.size(), end.size());
+    EXPECT_EQ(htm.substr(htm.size() - end.size()), end);
+    EXPECT_EQ(htm.find("</BODY></HTML>"), std::string::npos);
+}
+
+TEST(Frame3dExample, ShippedExampleRuns)
+{
+    ProgramDir dir;
+    std::ifstream in(std::string(EXAMPLES_DIR) + "/spacefr/spacefr.in");
+    std::stringstream text;
+    text << in.rdbuf();
+    ASSERT_FALSE(text.str().empty());
+    dir.write("spacefr.in", text.str());
+    auto r = dir.run(FRAME3D);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.console, "successfully completed\n");
+    EXPECT_TRUE(dir.exists("spacefr.txt"));
+}
+
+} // namespace

@@ -1,0 +1,101 @@
+#include "harness.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <stdexcept>
+
+namespace qmtest {
+
+ProgramDir::ProgramDir()
+{
+    std::string templ = (std::filesystem::temp_directory_path() / "qmtest-XXXXXX").string();
+    if (!mkdtemp(templ.data()))
+        throw std::runtime_error("cannot make a temporary directory");
+    dir_ = templ;
+}
+
+ProgramDir::~ProgramDir()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+}
+
+void ProgramDir::write(const std::string& name, const std::string& text) const
+{
+    std::ofstream out(dir_ + "/" + name, std::ios::binary);
+    out << text;
+}
+
+std::string ProgramDir::read(const std::string& name) const
+{
+    std::ifstream in(dir_ + "/" + name, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+bool ProgramDir::exists(const std::string& name) const
+{
+    return std::filesystem::exists(dir_ + "/" + name);
+}
+
+RunResult ProgramDir::run(const std::string& program) const
+{
+    std::string cmd = "cd '" + dir_ + "' && '" + program + "' > console.out 2> console.err < /dev/null";
+    int raw = std::system(cmd.c_str());
+    RunResult r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+    r.console = read("console.out");
+    r.errors = read("console.err");
+    std::filesystem::remove(dir_ + "/console.out");
+    std::filesystem::remove(dir_ + "/console.err");
+    return r;
+}
+
+std::string mask_date(std::string text)
+{
+    static const std::regex html_date("Run date [ 0-9]{2}-[ 0-9]{2}-[0-9]{4}");
+    static const std::regex text_date("Run date - [0-9]{1,2}-[0-9]{1,2}-[0-9]{4}");
+    text = std::regex_replace(text, html_date, "Run date <date>");
+    return std::regex_replace(text, text_date, "Run date - <date>");
+}
+
+std::string line_of(const std::string& text, const std::string& starting_with)
+{
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line))
+        if (line.rfind(starting_with, 0) == 0)
+            return line;
+    return "";
+}
+
+int count_of(const std::string& text, const std::string& needle)
+{
+    int n = 0;
+    for (size_t p = text.find(needle); p != std::string::npos; p = text.find(needle, p + needle.size()))
+        ++n;
+    return n;
+}
+
+double csv_value(const std::string& csv, int line, int field)
+{
+    std::istringstream in(csv);
+    std::string row;
+    for (int i = 0; i <= line; ++i)
+        if (!std::getline(in, row))
+            throw std::runtime_error("no such CSV line");
+    std::istringstream cells(row);
+    std::string cell;
+    for (int i = 0; i <= field; ++i)
+        if (!std::getline(cells, cell, ','))
+            throw std::runtime_error("no such CSV field");
+    return std::stod(cell);
+}
+
+} // namespace qmtest
