@@ -115,7 +115,7 @@ void solve(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, cons
     int worst = 0;
     double residual = equilibrium_residual(members, dofs, v.AC.data(), v.D.data(), &worst);
     if (!(residual <= residual_tolerance))
-        run.stop_with("unstable structure (a mechanism): the loads find no equilibrium at " +
+        run.stop_with("unstable or ill-conditioned structure: the loads find no equilibrium at " +
                       dof_text(dofs, names, worst));
 
     sm.support_reactions(dofs.n, dofs.nr, v.AC.data(), v.D.data(), v.AR.data());
