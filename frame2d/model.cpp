@@ -1,0 +1,220 @@
+#include "model.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "echo.h"
+#include "units.h"
+
+namespace frame2d {
+
+const qm::ProgramIdentity identity = {
+    "planefr",
+    "Plane Frame analysis      rev %3.2f\n<BR>",
+    "Plane Frame analysis\t\t\trev %3.2f",
+    0.12,
+};
+
+static void read_counts(qm::AnalysisRun& run, StructureModel& s)
+{
+    qm::HtmlReport& rep = run.report;
+    rep.write_section_heading("Input Summary");
+    rep.open_table();
+    qm::write_styled_row_start(rep);
+    run.scan("structure counts", 0, "%i,%i,%i,%i\n", &s.m, &s.nj, &s.nr, &s.nrj);
+    run.check_range("structure counts", 0, "number of members (m)", s.m, 0, member_capacity);
+    run.check_range("structure counts", 0, "number of joints (nj)", s.nj, 0, joint_capacity);
+    run.check_range("structure counts", 0, "number of support restraints (nr)", s.nr, 0,
+                    dofs_per_joint * joint_capacity);
+    run.check_range("structure counts", 0, "number of restrained joints (nrj)", s.nrj, 0, joint_capacity);
+    qm::write_parameters(rep, s.m, dofs_per_joint * s.nj - s.nr, s.nj, s.nr, s.nrj);
+}
+
+static void read_joints(qm::AnalysisRun& run, StructureModel& s)
+{
+    qm::HtmlReport& rep = run.report;
+    for (int j = 1; j <= s.nj; ++j)
+        run.scan("joint", j, "%f,%f", &s.x[j], &s.y[j]);
+    rep.write_section_heading("Joint Coordinates");
+    rep.open_table();
+    qm::write_styled_row_start(rep);
+    rep.printf("joint</TD><TD>x (feet)</TD><TD>y (feet)\n");
+    for (int j = 1; j <= s.nj; ++j) {
+        rep.printf("<TR>\n<TD>\n");
+        rep.printf("%2i</TD><TD>%8.3f</TD><TD>%8.3f", j, qm::feet(s.x[j]), qm::feet(s.y[j]));
+        rep.printf("</TD>\n</TR>\n");
+    }
+    rep.close_table();
+}
+
+// The section a member gets when its area is given as 0.
+static void set_default_section(StructureModel& s, int i)
+{
+    s.A[i] = 2.94f;
+    s.Iz[i] = 0.114f;
+    s.E[i] = 29000.0f;
+    s.Fy[i] = 36.0f;
+    s.rx[i] = 0.643f;
+    s.ry[i] = 2.05f;
+}
+
+// Reads every member record, with its length and direction cosines; a member
+// of length 0 stops the run before anything of the members is written.
+static void read_members(qm::AnalysisRun& run, StructureModel& s)
+{
+    qm::HtmlReport& rep = run.report;
+    for (int i = 1; i <= s.m; ++i) {
+        run.scan("member", i, "%i,%i,%f,%f,%f,%f,%f,%f\n", &s.jj[i], &s.jk[i], &s.A[i], &s.Iz[i], &s.E[i],
+                 &s.Fy[i], &s.rx[i], &s.ry[i]);
+        run.check_range("member", i, "start joint", s.jj[i], 1, s.nj);
+        run.check_range("member", i, "end joint", s.jk[i], 1, s.nj);
+        if (s.A[i] == 0.0f)
+            set_default_section(s, i);
+        float dx = s.x[s.jk[i]] - s.x[s.jj[i]];
+        float dy = s.y[s.jk[i]] - s.y[s.jj[i]];
+        float sum = dx * dx + dy * dy;
+        s.L[i] = std::sqrt(sum);
+        if (s.L[i] == 0.0f) {
+            std::printf("\nERROR - divide by 0\none length was 0\n");
+            rep.printf("\nERROR\tdivide by 0\n");
+            rep.printf("i = %i\n", i);
+            rep.printf("jk[i] = %f    jj[i] = %f\n", static_cast<double>(s.jk[i]), static_cast<double>(s.jj[i]));
+            rep.printf("xcl = %f  ycl = %f\n\n", dx, dy);
+            run.stop();
+        }
+        s.xcl[i] = dx / s.L[i];
+        s.ycl[i] = dy / s.L[i];
+    }
+
+    rep.write_section_heading("Member Properties");
+    rep.open_table();
+    rep.printf("<TR>\n<TD>\n");
+    rep.printf("member</TD><TD>start joint</TD><TD>end joint</TD><TD>area (in<sup>2</sup>)</TD><TD>length (feet)"
+               "</TD><TD>e (ksi)</TD><TD>F<sub>y</sub> (kips)</TD><TD>r<sub>x</sub> (in<sup>4</sup>)</TD><TD>r<sub>y"
+               "</sub> (in<sup>4</sup>)\n");
+    rep.printf("</TD>\n</TR>\n");
+    for (int i = 1; i <= s.m; ++i) {
+        rep.printf("<TR>\n<TD>\n");
+        rep.printf("%2i</TD><TD>%2i</TD><TD>%2i</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f"
+                   "</TD><TD>%8.3f",
+                   i, s.jj[i], s.jk[i], s.A[i], qm::feet(s.L[i]), s.E[i], s.Fy[i], s.rx[i], s.ry[i]);
+        rep.printf("</TD>\n</TR>\n");
+    }
+    rep.close_table();
+}
+
+// Restraint records may come in any joint order, and a later record for a
+// joint replaces an earlier one; the table then lists every joint.
+static void read_restraints(qm::AnalysisRun& run, StructureModel& s, qm::DofNumbering& dofs)
+{
+    qm::HtmlReport& rep = run.report;
+    dofs.clear();
+    for (int r = 1; r <= s.nrj; ++r) {
+        int j = 0;
+        int f[3] = {};
+        run.scan("restraint", r, "%i", &j);
+        run.check_range("restraint", r, "joint", j, 1, s.nj);
+        run.scan("restraint", r, "%i,%i,%i", &f[0], &f[1], &f[2]);
+        for (int k = 0; k < 3; ++k) {
+            run.check_range("restraint", r, "flag", f[k], 0, 1);
+            dofs.set_flag(dofs.raw(j, k + 1), f[k]);
+        }
+    }
+    dofs.number(s.nj, s.nr);
+    if (dofs.flags_set() != s.nr)
+        run.fail("restraints", 0,
+                 "number of support restraints (nr) is " + std::to_string(s.nr) + " but " +
+                     std::to_string(dofs.flags_set()) + " restraint flags are set");
+
+    rep.write_section_heading("Joint Restraints");
+    rep.open_table();
+    rep.printf("<TR>\n<TD>\n");
+    rep.printf("joint</TD><TD>shear<sub>x</sub></TD><TD>shear<sub>y</sub></TD><TD>moment<sub>z</sub>\n");
+    rep.printf("</TD>\n</TR>\n");
+    for (int j = 1; j <= s.nj; ++j)
+        qm::write_restraint_row(rep, j, &dofs.rl[dofs.raw(j, 1)], 3);
+    rep.close_table();
+}
+
+void read_structure(qm::AnalysisRun& run, StructureModel& s, qm::DofNumbering& dofs)
+{
+    read_counts(run, s);
+    read_joints(run, s);
+    read_members(run, s);
+    read_restraints(run, s, dofs);
+}
+
+// A load or dummy count of zero or below means none.
+void read_loads(qm::AnalysisRun& run, StructureModel& s)
+{
+    qm::HtmlReport& rep = run.report;
+    run.scan("load counts", 0, "%i,%i\n", &s.nlj, &s.nlm);
+    qm::write_load_counts(rep, s.nlj, s.nlm);
+
+    for (int l = 1; l <= s.nlj; ++l) {
+        int j = 0;
+        run.scan("joint load", l, "%i", &j);
+        run.check_range("joint load", l, "joint", j, 1, s.nj);
+        float* a = &s.AJ[3 * j - 3];
+        run.scan("joint load", l, "%f,%f,%f", &a[1], &a[2], &a[3]);
+    }
+    rep.write_section_heading("Joint Loads");
+    if (s.nlj > 0) {
+        rep.open_table();
+        rep.printf("<TR>\n<TD>\n");
+        rep.printf("joint</TD><TD>force<sub>x</sub> (kips)</TD><TD>force<sub>y</sub> (kips)</TD><TD>moment<sub>z"
+                   "</sub> (inch-kips)\n");
+        rep.printf("</TD>\n</TR>\n");
+        for (int j = 1; j <= s.nj; ++j) {
+            const float* a = &s.AJ[3 * j - 3];
+            rep.printf("<TR>\n<TD>\n");
+            rep.printf(" %3i</TD><TD>", j);
+            rep.printf("%8.3f</TD><TD>\n", a[1]);
+            rep.printf("%8.3f</TD><TD>%8.3f\n", a[2], a[3]);
+            rep.printf("</TD>\n</TR>\n");
+        }
+        rep.close_table();
+    } else {
+        rep.printf("<BR>No loaded joints<BR>\n");
+    }
+
+    for (int l = 1; l <= s.nlm; ++l) {
+        int i = 0;
+        run.scan("member load", l, "%i\n", &i);
+        run.check_range("member load", l, "member", i, 1, s.m);
+        float* a = s.AML[i];
+        run.scan("member load", l, "%f,%f,%f,%f,%f,%f\n", &a[1], &a[2], &a[3], &a[4], &a[5], &a[6]);
+    }
+    run.scan("dummy members", 0, "%i", &s.ndummy);
+    run.check_range("dummy members", 0, "number of dummy members", s.ndummy, INT_MIN, dummy_capacity);
+    for (int l = 1; l <= s.ndummy; ++l) {
+        run.scan("dummy member", l, "%i", &s.dummy[l]);
+        run.check_range("dummy member", l, "member", s.dummy[l], 1, s.m);
+    }
+    run.close_input();
+
+    rep.write_section_heading("Member Loads");
+    if (s.nlm > 0) {
+        rep.open_table();
+        rep.printf("<TR>\n<TD>\n");
+        rep.printf("member</TD><TD>start force<sub>x</sub> (kips)</TD><TD>start force<sub>y</sub> (kips)</TD><TD>"
+                   "start moment<sub>z</sub> (inch-kips)</TD><TD>end force<sub>x</sub> (kips)</TD><TD>end force<sub>y"
+                   "</sub> (kips)</TD><TD>end moment<sub>z</sub> (inch-kips)\n");
+        rep.printf("</TD>\n</TR>\n");
+        for (int i = 1; i <= s.m; ++i) {
+            const float* a = s.AML[i];
+            rep.printf("<TR>\n<TD>\n");
+            rep.printf("%i</TD><TD>", i);
+            rep.printf("%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f\n", a[1], a[2],
+                       a[3], a[4], a[5], a[6]);
+            rep.printf("</TD>\n</TR>\n");
+        }
+        rep.close_table();
+    } else {
+        rep.printf("<BR>No loaded members<BR>\n");
+    }
+}
+
+} // namespace frame2d
