@@ -1,0 +1,369 @@
+// Unit tests of the shared frame: degree-of-freedom numbering, the inversion,
+// the column formula, the check cells at their boundaries, the ratio search
+// and the strict record reader.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <unistd.h>
+#include <string>
+
+#include "dof_numbering.h"
+#include "member_check.h"
+#include "scanner.h"
+#include "stiffness_matrix.h"
+
+namespace {
+
+// ---------------------------------------------------------------- numbering
+
+// Three joints of two degrees of freedom, flags 1,1 / 0,0 / 0,1: free
+// degrees come first in raw order, then the restrained ones.
+TEST(DofNumbering, FreeFirstThenRestrainedInRawOrder)
+{
+    qm::DofNumbering dofs(2, 10);
+    int flags[] = {1, 1, 0, 0, 0, 1};
+    for (int q = 1; q <= 6; ++q)
+        dofs.set_flag(q, flags[q - 1]);
+    dofs.number(3, 3);
+    EXPECT_EQ(dofs.n, 3);
+    int expected[] = {4, 5, 1, 2, 3, 6};
+    for (int q = 1; q <= 6; ++q) {
+        EXPECT_EQ(dofs.equation(q), expected[q - 1]) << "raw " << q;
+        EXPECT_EQ(dofs.raw_of_equation(expected[q - 1]), q);
+    }
+    EXPECT_EQ(dofs.flags_set(), 3);
+}
+
+TEST(DofNumbering, ExpansionPutsValuesBackInJointOrder)
+{
+    qm::DofNumbering dofs(2, 10);
+    int flags[] = {1, 1, 0, 0, 0, 1};
+    for (int q = 1; q <= 6; ++q)
+        dofs.set_flag(q, flags[q - 1]);
+    dofs.number(3, 3);
+    // Displacements of equations 1..3 (raw 3, 4, 5), reactions of 4..6 (raw 1, 2, 6).
+    float D[7] = {0, 30, 40, 50, 99, 99, 99};
+    float AR[7] = {0, 99, 99, 99, 10, 20, 60};
+    qm::expand_to_joints(dofs, D, AR);
+    float D_raw[] = {0, 0, 30, 40, 50, 0};
+    float AR_raw[] = {10, 20, 0, 0, 0, 60};
+    for (int q = 1; q <= 6; ++q) {
+        EXPECT_EQ(D[q], D_raw[q - 1]) << "raw " << q;
+        EXPECT_EQ(AR[q], AR_raw[q - 1]) << "raw " << q;
+    }
+}
+
+// ---------------------------------------------------------------- inversion
+
+TEST(Inversion, OneByOneGivesTheReciprocal)
+{
+    qm::StiffnessMatrix sm(4);
+    sm.k(1, 1) = 8.0f;
+    int failed = 0;
+    ASSERT_EQ(sm.invert(1, 1e-6f, &failed), 0);
+    EXPECT_EQ(sm.b(1, 1), 0.125f);
+}
+
+// A symmetric 3 x 3 with the inverse [[5,-2,1],[-2,8,-4],[1,-4,11]]/18.
+TEST(Inversion, KnownThreeByThree)
+{
+    qm::StiffnessMatrix sm(3);
+    float K[3][3] = {{4, 1, 0}, {1, 3, 1}, {0, 1, 2}};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            sm.k(i + 1, j + 1) = K[i][j];
+    int failed = 0;
+    ASSERT_EQ(sm.invert(3, 1e-6f, &failed), 0);
+    double inverse[3][3] = {{5, -2, 1}, {-2, 8, -4}, {1, -4, 11}};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            EXPECT_NEAR(sm.b(i + 1, j + 1), inverse[i][j] / 18, 1e-6);
+    // Displacements and the restrained row's reaction from the products.
+    float AC[4] = {0, 1, 2, 3};
+    float D[4] = {};
+    sm.solve_displacements(3, AC, D);
+    EXPECT_NEAR(D[1], (5 - 4 + 3) / 18.0, 1e-6);
+    EXPECT_NEAR(D[3], (1 - 8 + 33) / 18.0, 1e-6);
+}
+
+TEST(Inversion, OrderAboveCapacityIsRefusedUntouched)
+{
+    qm::StiffnessMatrix sm(2);
+    sm.k(1, 1) = 3.0f;
+    int failed = 0;
+    EXPECT_EQ(sm.invert(3, 1e-6f, &failed), 1);
+    EXPECT_EQ(sm.k(1, 1), 3.0f);
+}
+
+// Two springs in series with the support missing: [[1,-1],[-1,1]] is a
+// mechanism; the second pivot loses all its stiffness.
+TEST(Inversion, LostPivotNamesItsEquation)
+{
+    qm::StiffnessMatrix sm(2);
+    sm.k(1, 1) = 1.0f, sm.k(1, 2) = -1.0f, sm.k(2, 1) = -1.0f, sm.k(2, 2) = 1.0f;
+    int failed = 0;
+    EXPECT_EQ(sm.invert(2, 1e-6f, &failed), 2);
+    EXPECT_EQ(failed, 2);
+}
+
+TEST(Inversion, ReactionsOfLoadsAtSupportsAreTheNegatedLoads)
+{
+    qm::StiffnessMatrix sm(3);
+    sm.k(1, 1) = 2.0f;
+    sm.k(2, 1) = -2.0f; // support row
+    int failed = 0;
+    ASSERT_EQ(sm.invert(1, 1e-6f, &failed), 0);
+    float AC[3] = {0, 0, 7};
+    float D[3] = {};
+    float AR[3] = {};
+    sm.solve_displacements(1, AC, D);
+    sm.support_reactions(1, 1, AC, D, AR);
+    EXPECT_EQ(D[1], 0.0f);
+    EXPECT_EQ(AR[2], -7.0f);
+}
+
+// ---------------------------------------------------------------- column formula
+
+// L = 240, r = 2: slenderness 120, not above 120, so no safety-factor division.
+TEST(ColumnFormula, SlendernessOneHundredTwenty)
+{
+    float t = 1.0f - 36.0f * 120.0f / (29000.0f * 39.4783509124f);
+    float expected = t * 12.0f * 36.0f * (1.0f / 23.0f);
+    EXPECT_EQ(qm::allowable_compressive_stress(2.0f, 240.0f, 29000, 36, 1.0f), expected);
+    // By hand: t = 1 - 4320/1144872.2 = 0.996227, Fa = 0.996227 * 432/23 = 18.712 ksi.
+    EXPECT_NEAR(expected, 18.712, 0.001);
+}
+
+// L = 300, r = 2: slenderness 150 > 120, so Fa is divided by 1.6 - 0.005*150.
+TEST(ColumnFormula, SlenderColumnGetsTheReductionOfSlenderness)
+{
+    double t = 1.0 - 36.0 * 150 / (29000 * 39.4783509124);
+    double expected = t * 12 * 36 / 23 / (1.6 - 0.005 * 150);
+    EXPECT_NEAR(qm::allowable_compressive_stress(2.0f, 300.0f, 29000, 36, 1.0f), expected, 1e-4);
+}
+
+// The effective length factor multiplies the slenderness but not the
+// reduction: K = 1.2 on L = 240, r = 2 gives KL/r = 144 and 1.6 - 0.005*120.
+TEST(ColumnFormula, EffectiveLengthFactor)
+{
+    double t = 1.0 - 36.0 * 144 / (29000 * 39.4783509124);
+    double expected = t * 12 * 36 / 23 / (1.6 - 0.005 * 120);
+    EXPECT_NEAR(qm::allowable_compressive_stress(2.0f, 240.0f, 29000, 36, 1.2f), expected, 1e-4);
+}
+
+TEST(ColumnFormula, WholeKsiTruncatesAndSaturates)
+{
+    EXPECT_EQ(qm::whole_ksi(36.9f), 36);
+    EXPECT_EQ(qm::whole_ksi(-2.5f), -2);
+    EXPECT_EQ(qm::whole_ksi(1e20f), 2147483647);
+}
+
+// ---------------------------------------------------------------- check cells
+
+// A two-action member: axial force at the start joint and a shear.
+const qm::CheckLayout two_actions = {
+    2,
+    {qm::Action::shear, qm::Action::axial_start, qm::Action::shear},
+    "<TD>%3i</TD>",
+    "<TD>\n%8.3f",
+    "",
+    " tension",
+    " compression",
+    " tensile",
+    " compressive",
+    " shear",
+    " torsion",
+    " moment",
+    true,
+    false,
+    "[",
+    "%.1f;",
+    "]\n",
+    qm::moment_ratio,
+    qm::rotation_ratio,
+    false,
+    false,
+    {1, 2, 0, 0, 0},
+    {qm::compressive, qm::tensile, qm::shear_ratio, qm::no_category},
+};
+
+std::string check_row(const qm::CheckLayout& layout, float axial, float shear, const qm::Allowables& a)
+{
+    qm::MemberCheck check(layout, 10);
+    char path[] = "/tmp/qmcheckXXXXXX";
+    int fd = mkstemp(path);
+    close(fd);
+    qm::HtmlReport rep;
+    rep.open(path);
+    float v[3] = {0, axial, shear};
+    check.write_check_row(rep, 1, v, a);
+    rep.close();
+    std::FILE* f = std::fopen(path, "r");
+    std::string s;
+    int c;
+    while ((c = std::fgetc(f)) != EOF)
+        s += static_cast<char>(c);
+    std::fclose(f);
+    std::remove(path);
+    return s;
+}
+
+const std::string pass = "<B><FONT COLOR=\"green\" FACE=\"Times New Roman\"> pass";
+const std::string fail = "<B><FONT COLOR=\"red\" FACE=\"Times New Roman\"> fail";
+
+TEST(CheckCells, CompressionEqualToTheAllowablePassesWhereEqualityPasses)
+{
+    qm::Allowables a;
+    a.compression = 50.0f, a.tension = 60.0f, a.shear = 30.0f;
+    EXPECT_EQ(check_row(two_actions, 50.0f, 0.0f, a),
+              "<TD>  1</TD><TD>\n  50.000" + pass + " compression</TD>\n<TD>\n   0.000" + pass +
+                  " shear</TD>\n[50.0;30.0;]\n");
+    qm::CheckLayout strict = two_actions;
+    strict.compression_equal_passes = false;
+    EXPECT_NE(check_row(strict, 50.0f, 0.0f, a).find(fail + " compression"), std::string::npos);
+}
+
+TEST(CheckCells, ShearEqualToTheAllowableFails)
+{
+    qm::Allowables a;
+    a.compression = 50.0f, a.tension = 60.0f, a.shear = 30.0f;
+    EXPECT_NE(check_row(two_actions, 0.0f, -30.0f, a).find(" -30.000" + fail + " shear"), std::string::npos);
+    EXPECT_NE(check_row(two_actions, 0.0f, 29.99f, a).find("  29.990" + pass + " shear"), std::string::npos);
+}
+
+TEST(CheckCells, TensionAtTheStartIsANegativeForce)
+{
+    qm::Allowables a;
+    a.compression = 50.0f, a.tension = 60.0f, a.shear = 30.0f;
+    std::string row = check_row(two_actions, -60.0f, 0.0f, a);
+    EXPECT_NE(row.find(" -60.000" + fail + " tension"), std::string::npos);
+    EXPECT_NE(row.find("[60.0;"), std::string::npos);
+}
+
+// Without an allowable only the label is written, and the limit is 0.
+TEST(CheckCells, ZeroAllowableWritesNoMark)
+{
+    qm::Allowables a;
+    EXPECT_EQ(check_row(two_actions, 5.0f, 1.0f, a),
+              "<TD>  1</TD><TD>\n   5.000 compression</TD>\n<TD>\n   1.000 shear</TD>\n[0.0;0.0;]\n");
+}
+
+// ---------------------------------------------------------------- ratios
+
+std::string min_ratios(qm::MemberCheck& check, int m, float actions[][3])
+{
+    char path[] = "/tmp/qmratioXXXXXX";
+    int fd = mkstemp(path);
+    close(fd);
+    qm::HtmlReport rep;
+    rep.open(path);
+    check.write_min_ratios(rep, m, [&](int i) { return actions[i]; });
+    rep.close();
+    std::FILE* f = std::fopen(path, "r");
+    std::string s;
+    int c;
+    while ((c = std::fgetc(f)) != EOF)
+        s += static_cast<char>(c);
+    std::fclose(f);
+    std::remove(path);
+    return s;
+}
+
+// Members 3 and 7 share the smallest shear ratio: the lower number is named.
+TEST(Ratios, TiesKeepTheLowerMemberNumber)
+{
+    qm::MemberCheck check(two_actions, 10);
+    float actions[8][3] = {};
+    for (int i = 1; i <= 7; ++i) {
+        check.allowable(i, 1) = 50.0f;
+        check.allowable(i, 2) = 30.0f;
+        actions[i][1] = 1.0f;
+        actions[i][2] = 1.0f;
+    }
+    actions[3][2] = 10.0f;
+    actions[7][2] = 10.0f;
+    EXPECT_EQ(min_ratios(check, 7, actions),
+              "min compressive ratio =\t     50.0\t member =    1\nmin shear ratio =\t      3.0\t member =    3\n\n");
+}
+
+// With no force anywhere every ratio is 999999 and no line is written.
+TEST(Ratios, MembersWithoutForcesNameNothing)
+{
+    qm::MemberCheck check(two_actions, 10);
+    float actions[3][3] = {};
+    check.allowable(1, 1) = 50.0f;
+    check.allowable(2, 2) = 30.0f;
+    EXPECT_EQ(min_ratios(check, 2, actions), "\n");
+}
+
+// Member 1 sets its categories outright, even above 999999.
+TEST(Ratios, MemberOneSetsItsCategoriesOutright)
+{
+    qm::MemberCheck check(two_actions, 10);
+    float actions[2][3] = {{0, 0, 0}, {0, 1e-5f, 0}};
+    check.allowable(1, 1) = 50.0f;
+    EXPECT_NE(min_ratios(check, 1, actions).find("min compressive ratio =\t 5000000.0\t member =    1\n"),
+              std::string::npos);
+}
+
+// ---------------------------------------------------------------- reader
+
+struct Scan {
+    std::FILE* f;
+    qm::Scanner scanner;
+    explicit Scan(const std::string& text) : f(std::tmpfile())
+    {
+        std::fputs(text.c_str(), f);
+        std::rewind(f);
+        scanner.attach(f);
+    }
+    ~Scan() { std::fclose(f); }
+};
+
+TEST(Reader, SkipsWhiteSpaceAndLineEndsBeforeNumbers)
+{
+    Scan s("  3,\n 4.5\n\n  7");
+    int a = 0, c = 0;
+    float b = 0;
+    qm::ScanField two[] = {{'i', &a}, {'f', &b}};
+    ASSERT_TRUE(s.scanner.scan("%i,%f\n", two, 2)) << s.scanner.problem();
+    qm::ScanField one[] = {{'i', &c}};
+    ASSERT_TRUE(s.scanner.scan("%i", one, 1));
+    EXPECT_EQ(a, 3);
+    EXPECT_EQ(b, 4.5f);
+    EXPECT_EQ(c, 7);
+    EXPECT_EQ(s.scanner.failed_line(), 4);
+}
+
+TEST(Reader, CommaMustFollowTheNumberDirectly)
+{
+    Scan s("3 ,4");
+    int a = 0, b = 0;
+    qm::ScanField f[] = {{'i', &a}, {'i', &b}};
+    EXPECT_FALSE(s.scanner.scan("%i,%i", f, 2));
+    EXPECT_EQ(s.scanner.problem(), "found no comma after field 1");
+}
+
+TEST(Reader, UnreadableFieldsAreRefusedNotKept)
+{
+    for (const char* text : {"abc", "12abc", "nan", "inf", "-1e40", ""}) {
+        Scan s(text);
+        float v = 5.0f;
+        qm::ScanField f[] = {{'f', &v}};
+        EXPECT_FALSE(s.scanner.scan("%f", f, 1)) << text;
+        EXPECT_EQ(v, 5.0f) << text;
+    }
+}
+
+TEST(Reader, WholeNumbersAreDecimalAndInRange)
+{
+    Scan s("010,2147483648");
+    int a = 0, b = 0;
+    qm::ScanField f[] = {{'i', &a}, {'i', &b}};
+    EXPECT_FALSE(s.scanner.scan("%i,%i", f, 2));
+    EXPECT_EQ(a, 10);
+    EXPECT_EQ(s.scanner.problem(), "found \"2147483648\" as field 2, out of range");
+}
+
+} // namespace
