@@ -79,6 +79,20 @@ public:
     // Value row and limit row of member i; v holds its end actions v[1..nc].
     void write_check_row(HtmlReport& rep, int i, const float v[], const Allowables& a);
 
+    // "dummy member - %i" for each dummy member in list order, clearing its
+    // end actions (actions(i) gives member i's, 1-based) so that it sets no
+    // minimum.
+    template <class Actions>
+    void write_dummy_members(HtmlReport& rep, int ndummy, const int dummy[], Actions actions)
+    {
+        for (int l = 1; l <= ndummy; ++l) {
+            rep.printf("dummy member - %i\n", dummy[l]);
+            float* v = actions(dummy[l]);
+            for (int k = 1; k <= layout_.nc; ++k)
+                v[k] = 0.0f;
+        }
+    }
+
     // Smallest ratios over members 1..m, actions(i) giving member i's end
     // actions (1-based); then the summary lines and the closing "\n".
     template <class Actions>

@@ -1,10 +1,9 @@
 #include "analysis.h"
 
 #include <cstdio>
-#include <memory>
 
+#include "analysis_sequence.h"
 #include "member_check.h"
-#include "stiffness_matrix.h"
 
 namespace frame3d {
 
@@ -212,10 +211,8 @@ static void write_end_actions(qm::HtmlReport& rep, const StructureModel& s, qm::
         check.write_check_row(rep, i, s.AML[i], member_allowables(s, i));
 }
 
-static void write_csv(qm::AnalysisRun& run, const StructureModel& s, const qm::SolutionVectors& v,
-                      qm::MemberCheck& check)
+static void write_csv(std::FILE* f, const StructureModel& s, const qm::SolutionVectors& v, qm::MemberCheck& check)
 {
-    std::FILE* f = run.open_output(".csv");
     std::fprintf(f, "%i,%i,%i,%i\n", s.m, s.nj, s.nr, s.nrj);
     for (int j = 1; j <= s.nj; ++j) {
         const float* d = &v.D[6 * j - 6];
@@ -239,50 +236,47 @@ static void write_csv(qm::AnalysisRun& run, const StructureModel& s, const qm::S
     std::fprintf(f, "%i\n", s.ndummy);
     for (int l = 1; l <= s.ndummy; ++l)
         std::fprintf(f, "%i\n", s.dummy[l]);
-    std::fclose(f);
 }
 
-static void write_summary(qm::AnalysisRun& run, StructureModel& s, qm::MemberCheck& check)
-{
-    run.reopen_report(".txt");
-    qm::HtmlReport& rep = run.report;
-    rep.write_header(0, identity);
-    rep.printf("\n");
-    for (int l = 1; l <= s.ndummy; ++l) {
-        rep.printf("dummy member - %i\n", s.dummy[l]);
-        for (int k = 1; k <= 12; ++k)
-            s.AML[s.dummy[l]][k] = 0.0f;
+class SpaceFrameAnalysis : public qm::StructureAnalysis {
+public:
+    explicit SpaceFrameAnalysis(StructureModel& s) : s_(s), members_(s) {}
+    const qm::MemberSet& members() const override { return members_; }
+    int members_count() const override { return s_.m; }
+    int restrained_joints() const override { return s_.nrj; }
+    void read_loads(qm::AnalysisRun& run) override { frame3d::read_loads(run, s_); }
+    bool has_member_loads() const override { return s_.nlm != 0; }
+    void equivalent_joint_loads(float AE[]) override { frame3d::equivalent_joint_loads(s_, AE); }
+    const float* joint_loads() const override { return s_.AJ; }
+    void member_end_actions(const float D[]) override { frame3d::member_end_actions(s_, D); }
+    void write_results(qm::HtmlReport& rep, const qm::SolutionVectors& v, qm::MemberCheck& check) override
+    {
+        write_displacements(rep, s_, v);
+        write_end_actions(rep, s_, check);
     }
-    rep.printf("\n");
-    check.write_min_ratios(rep, s.m, [&](int i) { return s.AML[i]; });
-    rep.close();
-}
+    void write_csv(std::FILE* f, const qm::SolutionVectors& v, qm::MemberCheck& check) override
+    {
+        frame3d::write_csv(f, s_, v, check);
+    }
+    void write_summary(qm::HtmlReport& rep, qm::MemberCheck& check) override
+    {
+        rep.printf("\n");
+        check.write_dummy_members(rep, s_.ndummy, s_.dummy, [&](int i) { return s_.AML[i]; });
+        rep.printf("\n");
+        check.write_min_ratios(rep, s_.m, [&](int i) { return s_.AML[i]; });
+    }
+
+private:
+    StructureModel& s_;
+    SpaceFrameMembers members_;
+};
 
 void analyse(qm::AnalysisRun& run, StructureModel& s, qm::DofNumbering& dofs)
 {
-    // The two matrices take about 9 MB each: allocated once, here.
-    static qm::StiffnessMatrix sm(matrix_capacity);
-    static qm::SolutionVectors v(matrix_capacity);
-    static qm::MemberCheck check(check_layout, member_capacity);
-    SpaceFrameMembers members(s);
-
-    sm.clear_matrix();
-    v.clear();
-    qm::assemble(sm, members, dofs);
-    qm::check_diagonal(run, sm, dofs, diagonal_failure, s.m, s.nrj);
-    qm::invert_or_stop(run, sm, dofs, dof_names);
-
-    read_loads(run, s);
-    if (s.nlm != 0)
-        equivalent_joint_loads(s, v.AE.data());
-    qm::solve(run, sm, dofs, members, s.AJ, v, dof_names);
-    member_end_actions(s, v.D.data());
-
-    write_displacements(run.report, s, v);
-    write_end_actions(run.report, s, check);
-    run.report.close();
-    write_csv(run, s, v, check);
-    write_summary(run, s, check);
+    static const qm::ProgramTables tables = {matrix_capacity, member_capacity, check_layout, diagonal_failure,
+                                             dof_names};
+    SpaceFrameAnalysis program(s);
+    qm::run_analysis(run, dofs, tables, program);
 }
 
 } // namespace frame3d

@@ -1,12 +1,14 @@
 #include "model.h"
 
-#include <climits>
 #include <cmath>
 #include <cstdio>
 
 #include "echo.h"
+#include "model_input.h"
 
 namespace frame3d {
+
+static const qm::Capacities capacities = {joint_capacity, member_capacity, dummy_capacity};
 
 const qm::ProgramIdentity identity = {
     "spacefr",
@@ -14,21 +16,6 @@ const qm::ProgramIdentity identity = {
     "Space Frame analysis\t\t\trev %3.2f",
     0.22,
 };
-
-static void read_counts(qm::AnalysisRun& run, StructureModel& s)
-{
-    qm::HtmlReport& rep = run.report;
-    rep.write_section_heading("Input Summary");
-    rep.open_table();
-    qm::write_styled_row_start(rep);
-    run.scan("structure counts", 0, "%i,%i,%i,%i\n", &s.m, &s.nj, &s.nr, &s.nrj);
-    run.check_range("structure counts", 0, "number of members (m)", s.m, 0, member_capacity);
-    run.check_range("structure counts", 0, "number of joints (nj)", s.nj, 0, joint_capacity);
-    run.check_range("structure counts", 0, "number of support restraints (nr)", s.nr, 0,
-                    dofs_per_joint * joint_capacity);
-    run.check_range("structure counts", 0, "number of restrained joints (nrj)", s.nrj, 0, joint_capacity);
-    qm::write_parameters(rep, s.m, dofs_per_joint * s.nj - s.nr, s.nj, s.nr, s.nrj);
-}
 
 static void read_joints(qm::AnalysisRun& run, StructureModel& s)
 {
@@ -146,28 +133,16 @@ static void read_restraints(qm::AnalysisRun& run, StructureModel& s, qm::DofNumb
     rep.printf("</TD>\n</TR>\n");
     dofs.clear();
     for (int r = 1; r <= s.nrj; ++r) {
-        int j = 0;
-        int f[6] = {};
-        run.scan("restraint", r, "%i", &j);
-        run.check_range("restraint", r, "joint", j, 1, s.nj);
-        run.scan("restraint", r, "%i,%i,%i,%i,%i,%i", &f[0], &f[1], &f[2], &f[3], &f[4], &f[5]);
-        for (int k = 0; k < 6; ++k) {
-            run.check_range("restraint", r, "flag", f[k], 0, 1);
-            dofs.set_flag(dofs.raw(j, k + 1), f[k]);
-        }
-        qm::write_restraint_row(rep, j, f, 6);
+        int j = qm::read_restraint(run, r, s.nj, dofs);
+        qm::write_restraint_row(rep, j, &dofs.rl[dofs.raw(j, 1)], dofs_per_joint);
     }
     rep.close_table();
-    dofs.number(s.nj, s.nr);
-    if (dofs.flags_set() != s.nr)
-        run.fail("restraints", 0,
-                 "number of support restraints (nr) is " + std::to_string(s.nr) + " but " +
-                     std::to_string(dofs.flags_set()) + " restraint flags are set");
+    qm::number_and_check_restraints(run, dofs, s.nj, s.nr);
 }
 
 void read_structure(qm::AnalysisRun& run, StructureModel& s, qm::DofNumbering& dofs)
 {
-    read_counts(run, s);
+    qm::read_counts(run, capacities, dofs_per_joint, s.m, s.nj, s.nr, s.nrj);
     read_joints(run, s);
     read_members(run, s);
     read_restraints(run, s, dofs);
@@ -215,12 +190,7 @@ void read_loads(qm::AnalysisRun& run, StructureModel& s)
         run.scan("member load", l, "%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f\n", &a[1], &a[2], &a[3], &a[4], &a[5], &a[6],
                  &a[7], &a[8], &a[9], &a[10], &a[11], &a[12]);
     }
-    run.scan("dummy members", 0, "%i", &s.ndummy);
-    run.check_range("dummy members", 0, "number of dummy members", s.ndummy, INT_MIN, dummy_capacity);
-    for (int l = 1; l <= s.ndummy; ++l) {
-        run.scan("dummy member", l, "%i", &s.dummy[l]);
-        run.check_range("dummy member", l, "member", s.dummy[l], 1, s.m);
-    }
+    qm::read_dummy_list(run, capacities, s.m, s.ndummy, s.dummy);
     run.close_input();
 
     rep.write_section_heading("Member Loads");

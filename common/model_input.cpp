@@ -1,0 +1,93 @@
+#include "model_input.h"
+
+#include <climits>
+#include <cstdio>
+#include <string>
+
+#include "echo.h"
+
+namespace qm {
+
+void read_counts(AnalysisRun& run, const Capacities& cap, int d, int& m, int& nj, int& nr, int& nrj)
+{
+    HtmlReport& rep = run.report;
+    rep.write_section_heading("Input Summary");
+    rep.open_table();
+    write_styled_row_start(rep);
+    run.scan("structure counts", 0, "%i,%i,%i,%i\n", &m, &nj, &nr, &nrj);
+    run.check_range("structure counts", 0, "number of members (m)", m, 0, cap.members);
+    run.check_range("structure counts", 0, "number of joints (nj)", nj, 0, cap.joints);
+    run.check_range("structure counts", 0, "number of support restraints (nr)", nr, 0, d * cap.joints);
+    run.check_range("structure counts", 0, "number of restrained joints (nrj)", nrj, 0, cap.joints);
+    write_parameters(rep, m, d * nj - nr, nj, nr, nrj);
+}
+
+int read_restraint(AnalysisRun& run, int r, int nj, DofNumbering& dofs)
+{
+    int j = 0;
+    int f[6] = {};
+    run.scan("restraint", r, "%i", &j);
+    run.check_range("restraint", r, "joint", j, 1, nj);
+    switch (dofs.d()) {
+    case 2: run.scan("restraint", r, "%i,%i", &f[0], &f[1]); break;
+    case 3: run.scan("restraint", r, "%i,%i,%i", &f[0], &f[1], &f[2]); break;
+    default: run.scan("restraint", r, "%i,%i,%i,%i,%i,%i", &f[0], &f[1], &f[2], &f[3], &f[4], &f[5]); break;
+    }
+    for (int k = 0; k < dofs.d(); ++k) {
+        run.check_range("restraint", r, "flag", f[k], 0, 1);
+        dofs.set_flag(dofs.raw(j, k + 1), f[k]);
+    }
+    return j;
+}
+
+void number_and_check_restraints(AnalysisRun& run, DofNumbering& dofs, int nj, int nr)
+{
+    dofs.number(nj, nr);
+    if (dofs.flags_set() != nr)
+        run.fail("restraints", 0,
+                 "number of support restraints (nr) is " + std::to_string(nr) + " but " +
+                     std::to_string(dofs.flags_set()) + " restraint flags are set");
+}
+
+void read_restraint_records(AnalysisRun& run, DofNumbering& dofs, int nj, int nr, int nrj)
+{
+    dofs.clear();
+    for (int r = 1; r <= nrj; ++r)
+        read_restraint(run, r, nj, dofs);
+    number_and_check_restraints(run, dofs, nj, nr);
+}
+
+void write_restraints_by_joint(HtmlReport& rep, const DofNumbering& dofs, int nj, const char* titles)
+{
+    rep.write_section_heading("Joint Restraints");
+    rep.open_table();
+    rep.printf("<TR>\n<TD>\n");
+    rep.printf("%s", titles);
+    rep.printf("</TD>\n</TR>\n");
+    for (int j = 1; j <= nj; ++j)
+        write_restraint_row(rep, j, &dofs.rl[dofs.raw(j, 1)], dofs.d());
+    rep.close_table();
+}
+
+void stop_zero_length_plane(AnalysisRun& run, int i, int jk, int jj, float dx, float dy)
+{
+    std::printf("\nERROR - divide by 0\none length was 0\n");
+    HtmlReport& rep = run.report;
+    rep.printf("\nERROR\tdivide by 0\n");
+    rep.printf("i = %i\n", i);
+    rep.printf("jk[i] = %f    jj[i] = %f\n", static_cast<double>(jk), static_cast<double>(jj));
+    rep.printf("xcl = %f  ycl = %f\n\n", dx, dy);
+    run.stop();
+}
+
+void read_dummy_list(AnalysisRun& run, const Capacities& cap, int m, int& ndummy, int dummy[])
+{
+    run.scan("dummy members", 0, "%i", &ndummy);
+    run.check_range("dummy members", 0, "number of dummy members", ndummy, INT_MIN, cap.dummies);
+    for (int l = 1; l <= ndummy; ++l) {
+        run.scan("dummy member", l, "%i", &dummy[l]);
+        run.check_range("dummy member", l, "member", dummy[l], 1, m);
+    }
+}
+
+} // namespace qm

@@ -1,0 +1,43 @@
+// Input records that every program reads the same way: the structure counts
+// with the Input Summary table, restraint records, the restraint count check
+// and the dummy-member list. Each stops the run on a value outside the model.
+#pragma once
+
+#include "dof_numbering.h"
+#include "run.h"
+
+namespace qm {
+
+struct Capacities {
+    int joints;
+    int members;
+    int dummies;
+};
+
+// Record 1 (m, nj, nr, nrj), checked against the capacities, and the
+// "Input Summary" section with n = d*nj - nr.
+void read_counts(AnalysisRun& run, const Capacities& cap, int d, int& m, int& nj, int& nr, int& nrj);
+
+// Restraint record r: the joint number, then its d flags (0 or 1), which are
+// stored in dofs. Returns the joint number.
+int read_restraint(AnalysisRun& run, int r, int nj, DofNumbering& dofs);
+
+// Numbers the degrees of freedom and stops when nr disagrees with the flags.
+void number_and_check_restraints(AnalysisRun& run, DofNumbering& dofs, int nj, int nr);
+
+// All nrj restraint records (every joint starts free), then the numbering
+// and the restraint count check.
+void read_restraint_records(AnalysisRun& run, DofNumbering& dofs, int nj, int nr, int nrj);
+
+// "Joint Restraints" with one row per joint 1..nj; titles is the column
+// title text of the program.
+void write_restraints_by_joint(HtmlReport& rep, const DofNumbering& dofs, int nj, const char* titles);
+
+// The stop for a member whose two joints coincide in a plane structure:
+// dx and dy are its coordinate differences (inches).
+[[noreturn]] void stop_zero_length_plane(AnalysisRun& run, int i, int jk, int jj, float dx, float dy);
+
+// The dummy-member count and list (a count of zero or below means none).
+void read_dummy_list(AnalysisRun& run, const Capacities& cap, int m, int& ndummy, int dummy[]);
+
+} // namespace qm
