@@ -4,7 +4,7 @@
 
 #include "member_check.h"
 #include "stiffness_matrix.h"
-#include "summary.h"
+#include "analysis_sequence.h"
 #include "units.h"
 
 namespace frame2d {
@@ -195,10 +195,8 @@ static void write_end_actions(qm::HtmlReport& rep, const StructureModel& s, qm::
     rep.printf("\n\n");
 }
 
-static void write_csv(qm::AnalysisRun& run, const StructureModel& s, const qm::SolutionVectors& v,
-                      qm::MemberCheck& check)
+static void write_csv(std::FILE* f, const StructureModel& s, const qm::SolutionVectors& v, qm::MemberCheck& check)
 {
-    std::FILE* f = run.open_output(".csv");
     std::fprintf(f, "%i,%i,%i,%i\n", s.m, s.nj, s.nr, s.nrj);
     for (int j = 1; j <= s.nj; ++j) {
         const float* d = &v.D[3 * j - 3];
@@ -219,33 +217,52 @@ static void write_csv(qm::AnalysisRun& run, const StructureModel& s, const qm::S
     for (int l = 1; l <= s.ndummy; ++l)
         std::fprintf(f, "%i\n", s.dummy[l]);
     std::fprintf(f, "\n");
-    std::fclose(f);
 }
+
+namespace {
+
+// frame2d's steps of the shared analysis sequence.
+class PlaneFrameAnalysis : public qm::StructureAnalysis {
+public:
+    explicit PlaneFrameAnalysis(StructureModel& s) : s_(s), members_(s) {}
+    const qm::MemberSet& members() const override { return members_; }
+    int members_count() const override { return s_.m; }
+    int restrained_joints() const override { return s_.nrj; }
+    void read_loads(qm::AnalysisRun& run) override { frame2d::read_loads(run, s_); }
+    bool has_member_loads() const override { return s_.nlm != 0; }
+    void equivalent_joint_loads(float AE[]) override { frame2d::equivalent_joint_loads(s_, AE); }
+    const float* joint_loads() const override { return s_.AJ; }
+    void member_end_actions(const float D[]) override { frame2d::member_end_actions(s_, D); }
+    void write_results(qm::HtmlReport& rep, const qm::SolutionVectors& v, qm::MemberCheck& check) override
+    {
+        write_displacements(rep, s_, v);
+        write_end_actions(rep, s_, check);
+    }
+    void write_csv(std::FILE* f, const qm::SolutionVectors& v, qm::MemberCheck& check) override
+    {
+        frame2d::write_csv(f, s_, v, check);
+    }
+    void write_summary(qm::HtmlReport& rep, qm::MemberCheck& check) override
+    {
+        rep.printf("\n");
+        check.write_dummy_members(rep, s_.ndummy, s_.dummy, [this](int i) { return s_.AML[i]; });
+        rep.printf("\n");
+        check.write_min_ratios(rep, s_.m, [this](int i) { return s_.AML[i]; });
+    }
+
+private:
+    StructureModel& s_;
+    PlaneFrameMembers members_;
+};
+
+} // namespace
 
 void analyse(qm::AnalysisRun& run, StructureModel& s, qm::DofNumbering& dofs)
 {
-    static qm::StiffnessMatrix sm(matrix_capacity);
-    static qm::SolutionVectors v(matrix_capacity);
-    static qm::MemberCheck check(check_layout, member_capacity);
-    PlaneFrameMembers members(s);
-
-    sm.clear_matrix();
-    v.clear();
-    qm::assemble(sm, members, dofs);
-    qm::check_diagonal(run, sm, dofs, diagonal_failure, s.m, s.nrj);
-    qm::invert_or_stop(run, sm, dofs, dof_names);
-
-    read_loads(run, s);
-    if (s.nlm != 0)
-        equivalent_joint_loads(s, v.AE.data());
-    qm::solve(run, sm, dofs, members, s.AJ, v, dof_names);
-    member_end_actions(s, v.D.data());
-
-    write_displacements(run.report, s, v);
-    write_end_actions(run.report, s, check);
-    run.report.close();
-    write_csv(run, s, v, check);
-    qm::write_ratio_summary(run, check, s.m, s.ndummy, s.dummy, [&](int i) { return s.AML[i]; });
+    static const qm::ProgramTables tables = {matrix_capacity, member_capacity, check_layout, diagonal_failure,
+                                             dof_names};
+    PlaneFrameAnalysis analysis(s);
+    qm::run_analysis(run, dofs, tables, analysis);
 }
 
 } // namespace frame2d

@@ -1,11 +1,9 @@
 #include "model.h"
 
-#include <climits>
 #include <cmath>
-#include <cstdio>
-#include <string>
 
 #include "echo.h"
+#include "model_input.h"
 #include "units.h"
 
 namespace frame2d {
@@ -17,20 +15,7 @@ const qm::ProgramIdentity identity = {
     0.12,
 };
 
-static void read_counts(qm::AnalysisRun& run, StructureModel& s)
-{
-    qm::HtmlReport& rep = run.report;
-    rep.write_section_heading("Input Summary");
-    rep.open_table();
-    qm::write_styled_row_start(rep);
-    run.scan("structure counts", 0, "%i,%i,%i,%i\n", &s.m, &s.nj, &s.nr, &s.nrj);
-    run.check_range("structure counts", 0, "number of members (m)", s.m, 0, member_capacity);
-    run.check_range("structure counts", 0, "number of joints (nj)", s.nj, 0, joint_capacity);
-    run.check_range("structure counts", 0, "number of support restraints (nr)", s.nr, 0,
-                    dofs_per_joint * joint_capacity);
-    run.check_range("structure counts", 0, "number of restrained joints (nrj)", s.nrj, 0, joint_capacity);
-    qm::write_parameters(rep, s.m, dofs_per_joint * s.nj - s.nr, s.nj, s.nr, s.nrj);
-}
+static const qm::Capacities capacities = {joint_capacity, member_capacity, dummy_capacity};
 
 static void read_joints(qm::AnalysisRun& run, StructureModel& s)
 {
@@ -76,14 +61,8 @@ static void read_members(qm::AnalysisRun& run, StructureModel& s)
         float dy = s.y[s.jk[i]] - s.y[s.jj[i]];
         float sum = dx * dx + dy * dy;
         s.L[i] = std::sqrt(sum);
-        if (s.L[i] == 0.0f) {
-            std::printf("\nERROR - divide by 0\none length was 0\n");
-            rep.printf("\nERROR\tdivide by 0\n");
-            rep.printf("i = %i\n", i);
-            rep.printf("jk[i] = %f    jj[i] = %f\n", static_cast<double>(s.jk[i]), static_cast<double>(s.jj[i]));
-            rep.printf("xcl = %f  ycl = %f\n\n", dx, dy);
-            run.stop();
-        }
+        if (s.L[i] == 0.0f)
+            qm::stop_zero_length_plane(run, i, s.jk[i], s.jj[i], dx, dy);
         s.xcl[i] = dx / s.L[i];
         s.ycl[i] = dy / s.L[i];
     }
@@ -109,38 +88,15 @@ static void read_members(qm::AnalysisRun& run, StructureModel& s)
 // joint replaces an earlier one; the table then lists every joint.
 static void read_restraints(qm::AnalysisRun& run, StructureModel& s, qm::DofNumbering& dofs)
 {
-    qm::HtmlReport& rep = run.report;
-    dofs.clear();
-    for (int r = 1; r <= s.nrj; ++r) {
-        int j = 0;
-        int f[3] = {};
-        run.scan("restraint", r, "%i", &j);
-        run.check_range("restraint", r, "joint", j, 1, s.nj);
-        run.scan("restraint", r, "%i,%i,%i", &f[0], &f[1], &f[2]);
-        for (int k = 0; k < 3; ++k) {
-            run.check_range("restraint", r, "flag", f[k], 0, 1);
-            dofs.set_flag(dofs.raw(j, k + 1), f[k]);
-        }
-    }
-    dofs.number(s.nj, s.nr);
-    if (dofs.flags_set() != s.nr)
-        run.fail("restraints", 0,
-                 "number of support restraints (nr) is " + std::to_string(s.nr) + " but " +
-                     std::to_string(dofs.flags_set()) + " restraint flags are set");
-
-    rep.write_section_heading("Joint Restraints");
-    rep.open_table();
-    rep.printf("<TR>\n<TD>\n");
-    rep.printf("joint</TD><TD>shear<sub>x</sub></TD><TD>shear<sub>y</sub></TD><TD>moment<sub>z</sub>\n");
-    rep.printf("</TD>\n</TR>\n");
-    for (int j = 1; j <= s.nj; ++j)
-        qm::write_restraint_row(rep, j, &dofs.rl[dofs.raw(j, 1)], 3);
-    rep.close_table();
+    qm::read_restraint_records(run, dofs, s.nj, s.nr, s.nrj);
+    qm::write_restraints_by_joint(run.report, dofs, s.nj,
+                                  "joint</TD><TD>shear<sub>x</sub></TD><TD>shear<sub>y</sub></TD><TD>moment<sub>z"
+                                  "</sub>\n");
 }
 
 void read_structure(qm::AnalysisRun& run, StructureModel& s, qm::DofNumbering& dofs)
 {
-    read_counts(run, s);
+    qm::read_counts(run, capacities, dofs_per_joint, s.m, s.nj, s.nr, s.nrj);
     read_joints(run, s);
     read_members(run, s);
     read_restraints(run, s, dofs);
@@ -187,12 +143,7 @@ void read_loads(qm::AnalysisRun& run, StructureModel& s)
         float* a = s.AML[i];
         run.scan("member load", l, "%f,%f,%f,%f,%f,%f\n", &a[1], &a[2], &a[3], &a[4], &a[5], &a[6]);
     }
-    run.scan("dummy members", 0, "%i", &s.ndummy);
-    run.check_range("dummy members", 0, "number of dummy members", s.ndummy, INT_MIN, dummy_capacity);
-    for (int l = 1; l <= s.ndummy; ++l) {
-        run.scan("dummy member", l, "%i", &s.dummy[l]);
-        run.check_range("dummy member", l, "member", s.dummy[l], 1, s.m);
-    }
+    qm::read_dummy_list(run, capacities, s.m, s.ndummy, s.dummy);
     run.close_input();
 
     rep.write_section_heading("Member Loads");
