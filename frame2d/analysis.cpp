@@ -2,9 +2,8 @@
 
 #include <cstdio>
 
-#include "member_check.h"
-#include "stiffness_matrix.h"
 #include "analysis_sequence.h"
+#include "member_check.h"
 #include "units.h"
 
 namespace frame2d {
