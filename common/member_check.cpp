@@ -5,15 +5,17 @@
 
 namespace qm {
 
+// Each step is stored in single precision; the constants are the decimal
+// values themselves, so the steps agree with a hand check.
 float allowable_compressive_stress(float r, float L, int E, int Fy, float K)
 {
     float s = L / r;
     float ks = K * s;
-    float c = static_cast<float>(E) * 39.4783509124f;
+    float c = static_cast<float>(E * 39.4783509124);
     float t = 1.0f - static_cast<float>(Fy) * ks / c;
-    float Fa = t * 12.0f * static_cast<float>(Fy) * (1.0f / 23.0f);
+    float Fa = static_cast<float>(static_cast<float>(t * 12.0f * static_cast<float>(Fy)) * (1.0 / 23.0));
     if (ks > 120.0f)
-        Fa = Fa / (1.6f - 0.005f * s);
+        Fa = Fa / static_cast<float>(1.6 - static_cast<float>(0.005 * s));
     return Fa;
 }
 

@@ -65,6 +65,11 @@ float allowable_compressive_stress(float r, float L, int E, int Fy, float K);
 // formula takes E and Fy; values beyond the int range saturate.
 int whole_ksi(float value);
 
+// A product stored in single precision; a decimal factor such as 0.6 enters
+// with its own value, not rounded to single precision first, so that
+// 0.6 * 50 * 36 gives 1080 as a hand check does.
+inline float times(double a, double b) { return static_cast<float>(a * b); }
+
 // The smaller of the two column allowables; Fa(ry) when they are equal.
 inline float smaller_of(float fa_rx, float fa_ry) { return fa_rx < fa_ry ? fa_rx : fa_ry; }
 

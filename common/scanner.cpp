@@ -34,15 +34,15 @@ void Scanner::skip_space()
 }
 
 // A number token runs up to the next comma, white space or end of file; it is
-// checked as a whole, so "12abc" is refused instead of read as 12.
+// checked as a whole, so "12abc" is refused instead of read as 12. A token
+// longer than any sensible number is kept only in part and refused.
 bool Scanner::read_token(std::string& tok)
 {
     tok.clear();
     int c;
-    while ((c = get()) != EOF && c != ',' && !std::isspace(c)) {
-        if (tok.size() < 64)
+    while ((c = get()) != EOF && c != ',' && !std::isspace(c))
+        if (tok.size() <= max_token)
             tok.push_back(static_cast<char>(c));
-    }
     unget(c);
     return !tok.empty();
 }
@@ -90,9 +90,23 @@ bool Scanner::scan(const char* fmt, const ScanField* fields, int nfields)
                                 : "found nothing at field " + std::to_string(field);
             return false;
         }
+        if (tok.size() > max_token) {
+            problem_ = "found a number of more than " + std::to_string(max_token) + " characters as field " +
+                       std::to_string(field);
+            return false;
+        }
         char* end = nullptr;
         errno = 0;
         if (conv == 'i') {
+            // Whole numbers are decimal. A leading zero would make a C scan
+            // read octal ("010" as 8), so such a number is refused rather
+            // than read either way.
+            size_t digits = tok.find_first_not_of("+-");
+            if (digits != std::string::npos && tok[digits] == '0' && digits + 1 < tok.size()) {
+                problem_ = "found " + shown(tok) + " as field " + std::to_string(field) +
+                           ", a whole number with a leading zero";
+                return false;
+            }
             long v = std::strtol(tok.c_str(), &end, 10);
             if (*end != '\0') {
                 problem_ = "found " + shown(tok) + " as field " + std::to_string(field) + ", not a whole number";

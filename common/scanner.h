@@ -7,6 +7,7 @@
 // value: the scan fails and says where and why, and the caller stops the run.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 
@@ -28,6 +29,8 @@ public:
     int line() const { return line_; }             // line of the last character read
     int failed_line() const { return fail_line_; } // line where the failed field stands
     const std::string& problem() const { return problem_; }
+
+    static constexpr std::size_t max_token = 256; // characters of one number
 
 private:
     int get();

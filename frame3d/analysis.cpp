@@ -156,10 +156,10 @@ static void member_end_actions(StructureModel& s, const float D[])
 static qm::Allowables member_allowables(const StructureModel& s, int i)
 {
     qm::Allowables a;
-    a.tension = 0.6f * s.A[i] * s.Fy[i];
-    a.shear = 0.55f * s.A[i] * s.Fy[i];
-    a.moment = 0.66f * s.iz[i] * s.Fy[i];
-    a.torsion = 0.6f * s.ix[i] * s.Fy[i];
+    a.tension = qm::times(qm::times(0.6, s.A[i]), s.Fy[i]);
+    a.shear = qm::times(qm::times(0.55, s.A[i]), s.Fy[i]);
+    a.moment = qm::times(qm::times(0.66, s.iz[i]), s.Fy[i]);
+    a.torsion = qm::times(qm::times(0.6, s.ix[i]), s.Fy[i]);
     int E = qm::whole_ksi(s.E[i]), Fy = qm::whole_ksi(s.Fy[i]);
     float fa_rx = qm::allowable_compressive_stress(s.rx[i], s.L[i], E, Fy, 1.0f);
     float fa_ry = qm::allowable_compressive_stress(s.ry[i], s.L[i], E, Fy, 1.0f);

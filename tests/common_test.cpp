@@ -128,9 +128,9 @@ TEST(Inversion, ReactionsOfLoadsAtSupportsAreTheNegatedLoads)
 // L = 240, r = 2: slenderness 120, not above 120, so no safety-factor division.
 TEST(ColumnFormula, SlendernessOneHundredTwenty)
 {
-    float t = 1.0f - 36.0f * 120.0f / (29000.0f * 39.4783509124f);
-    float expected = t * 12.0f * 36.0f * (1.0f / 23.0f);
-    EXPECT_EQ(qm::allowable_compressive_stress(2.0f, 240.0f, 29000, 36, 1.0f), expected);
+    double t = 1.0 - 36.0 * 120 / (29000 * 39.4783509124);
+    double expected = t * 12 * 36 / 23;
+    EXPECT_NEAR(qm::allowable_compressive_stress(2.0f, 240.0f, 29000, 36, 1.0f), expected, 2e-6);
     // By hand: t = 1 - 4320/1144872.2 = 0.996227, Fa = 0.996227 * 432/23 = 18.712 ksi.
     EXPECT_NEAR(expected, 18.712, 0.001);
 }
@@ -358,12 +358,36 @@ TEST(Reader, UnreadableFieldsAreRefusedNotKept)
 
 TEST(Reader, WholeNumbersAreDecimalAndInRange)
 {
-    Scan s("010,2147483648");
-    int a = 0, b = 0;
-    qm::ScanField f[] = {{'i', &a}, {'i', &b}};
-    EXPECT_FALSE(s.scanner.scan("%i,%i", f, 2));
+    Scan s("10,-7,0,2147483648");
+    int a = 0, b = 0, c = 1, d = 0;
+    qm::ScanField f[] = {{'i', &a}, {'i', &b}, {'i', &c}, {'i', &d}};
+    EXPECT_FALSE(s.scanner.scan("%i,%i,%i,%i", f, 4));
     EXPECT_EQ(a, 10);
-    EXPECT_EQ(s.scanner.problem(), "found \"2147483648\" as field 2, out of range");
+    EXPECT_EQ(b, -7);
+    EXPECT_EQ(c, 0);
+    EXPECT_EQ(s.scanner.problem(), "found \"2147483648\" as field 4, out of range");
+}
+
+// "010" is 8 to a C scan and 10 to a reader of the file: neither is assumed.
+TEST(Reader, LeadingZeroInAWholeNumberIsRefused)
+{
+    Scan s("010");
+    int a = 5;
+    qm::ScanField f[] = {{'i', &a}};
+    EXPECT_FALSE(s.scanner.scan("%i", f, 1));
+    EXPECT_EQ(a, 5);
+    EXPECT_EQ(s.scanner.problem(), "found \"010\" as field 1, a whole number with a leading zero");
+}
+
+// A long number is refused whole, never cut short and read as another value.
+TEST(Reader, OverlongNumberIsRefusedNotTruncated)
+{
+    Scan s("-1." + std::string(300, '0') + "1e-5");
+    float v = 5.0f;
+    qm::ScanField f[] = {{'f', &v}};
+    EXPECT_FALSE(s.scanner.scan("%f", f, 1));
+    EXPECT_EQ(v, 5.0f);
+    EXPECT_EQ(s.scanner.problem(), "found a number of more than 256 characters as field 1");
 }
 
 } // namespace
