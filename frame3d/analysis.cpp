@@ -4,6 +4,7 @@
 
 #include "analysis_sequence.h"
 #include "member_check.h"
+#include "units.h"
 
 namespace frame3d {
 
@@ -46,12 +47,6 @@ static const qm::CheckLayout check_layout = {
     {1, 2, 4, 5, 0},
     {qm::compressive, qm::tensile, qm::shear_ratio, qm::moment_ratio, qm::rotation_ratio, qm::no_category},
 };
-
-// Rotations are reported in degrees, with 3.14159 for pi.
-static double degrees(float radians)
-{
-    return radians * 360 * 0.15915507752443828;
-}
 
 // SM, the member stiffness in member axes: rows and columns in the order
 // start translation x, y, z, rotation x, y, z, then the end joint's.
@@ -186,7 +181,7 @@ static void write_displacements(qm::HtmlReport& rep, const StructureModel& s, co
         rep.printf("<TR>\n<TD>\n");
         rep.printf("  %i</TD><TD>", j);
         rep.printf("%7.3f</TD><TD>%7.3f</TD><TD>%7.3f</TD><TD>%7.3f</TD><TD>%7.3f</TD><TD>%7.3f\n", d[1], d[2], d[3],
-                   degrees(d[4]), degrees(d[5]), degrees(d[6]));
+                   qm::degrees(d[4]), qm::degrees(d[5]), qm::degrees(d[6]));
         rep.printf("</TD><TD>%7.3f</TD><TD>%7.3f</TD><TD>%7.3f</TD><TD>%7.3f</TD><TD>%7.3f</TD><TD>%7.3f\n", r[1], r[2],
                    r[3], r[4], r[5], r[6]);
         rep.printf("</TD>\n</TR>\n");
@@ -217,7 +212,7 @@ static void write_csv(std::FILE* f, const StructureModel& s, const qm::SolutionV
     for (int j = 1; j <= s.nj; ++j) {
         const float* d = &v.D[6 * j - 6];
         std::fprintf(f, "%i,", j);
-        std::fprintf(f, "%f,%f,%f,%f,%f,%f\n", d[1], d[2], d[3], degrees(d[4]), degrees(d[5]), degrees(d[6]));
+        std::fprintf(f, "%f,%f,%f,%f,%f,%f\n", d[1], d[2], d[3], qm::degrees(d[4]), qm::degrees(d[5]), qm::degrees(d[6]));
     }
     for (int j = 1; j <= s.nj; ++j) {
         const float* r = &v.AR[6 * j - 6];
