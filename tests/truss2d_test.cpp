@@ -132,12 +132,13 @@ TEST_F(OneMemberInTension, SummaryHasCountsAndOnlyTheTensileRatio)
 
 TEST_F(OneMemberInTension, CsvHoldsJointResultsActionsLimitsAndDummyList)
 {
-    // Limits are the single-precision products 2.94*36*0.6 and 2.94*36*0.55.
+    // Limits: 2.94*36*0.6 = 63.504 and 2.94*36*0.55 = 58.212, each held as the
+    // nearest single-precision value (63.504002, 58.212002).
     EXPECT_EQ(dir.read("planetr.csv"), "1,2,3,2\n"
                                        "1,0.000000,0.000000,-10.000000,0.000000\n"
                                        "2,0.014075,0.000000,0.000000,0.000000\n"
                                        "1,-10.000000,0.000000,10.000000,0.000000\n"
-                                       ",63.504005,58.212002,63.504005,58.212002\n"
+                                       ",63.504002,58.212002,63.504002,58.212002\n"
                                        "0\n"
                                        "\n");
 }
