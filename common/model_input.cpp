@@ -1,6 +1,5 @@
 #include "model_input.h"
 
-#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -83,7 +82,9 @@ void stop_zero_length_plane(AnalysisRun& run, int i, int jk, int jj, float dx, f
 void read_dummy_list(AnalysisRun& run, const Capacities& cap, int m, int& ndummy, int dummy[])
 {
     run.scan("dummy members", 0, "%i", &ndummy);
-    run.check_range("dummy members", 0, "number of dummy members", ndummy, INT_MIN, cap.dummies);
+    if (ndummy > cap.dummies)
+        run.fail("dummy members", 0,
+                 "number of dummy members " + std::to_string(ndummy) + " is above " + std::to_string(cap.dummies));
     for (int l = 1; l <= ndummy; ++l) {
         run.scan("dummy member", l, "%i", &dummy[l]);
         run.check_range("dummy member", l, "member", dummy[l], 1, m);

@@ -145,9 +145,9 @@ static void member_end_actions(StructureModel& s, const float D[])
 static qm::Allowables member_allowables(const StructureModel& s, int i)
 {
     qm::Allowables a;
-    a.shear = s.A[i] * s.Fy[i] * 0.55f;
-    a.tension = s.A[i] * s.Fy[i] * 0.6f;
-    a.moment = s.Iz[i] * s.Fy[i] * 0.66f;
+    a.shear = qm::times(s.A[i] * s.Fy[i], 0.55);
+    a.tension = qm::times(s.A[i] * s.Fy[i], 0.6);
+    a.moment = qm::times(s.Iz[i] * s.Fy[i], 0.66);
     int E = qm::whole_ksi(s.E[i]), Fy = qm::whole_ksi(s.Fy[i]);
     float fa_rx = qm::allowable_compressive_stress(s.rx[i], s.L[i], E, Fy, effective_length_factor);
     float fa_ry = qm::allowable_compressive_stress(s.ry[i], s.L[i], E, Fy, effective_length_factor);

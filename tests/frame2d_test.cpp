@@ -492,7 +492,7 @@ std::vector<Hostile> hostile_cases()
          "planefr.in:8: member load 1", "member 9 is outside 1..1"},
         {"TooManyDummies", with_section("1,2,3,1\n0,0\n120,0\n1,2,SEC\n" + good_tail.substr(0, good_tail.size() - 2) +
                                         "702\n"),
-         "planefr.in:10: dummy members", "702 is outside"},
+         "planefr.in:10: dummy members", "702 is above 701"},
         {"DummyMemberOutOfRange",
          with_section("1,2,3,1\n0,0\n120,0\n1,2,SEC\n" + good_tail.substr(0, good_tail.size() - 2) + "1\n2\n"),
          "planefr.in:11: dummy member 1", "member 2 is outside 1..1"},

@@ -297,7 +297,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"dummy_beyond_m", head + member + restraint + loads + "1\n5\n",
                  "spacefr.in:11: dummy member 1: member 5 is outside 1..1"},
         BadInput{"dummy_count_too_large", head + member + restraint + loads + "1001\n",
-                 "spacefr.in:10: dummy members: number of dummy members 1001 is outside -2147483648..1000"},
+                 "spacefr.in:10: dummy members: number of dummy members 1001 is above 1000"},
         BadInput{"missing_dummy_count", head + member + restraint + loads,
                  "spacefr.in:10: dummy members: expected a number, found end of file at field 1"}),
     [](const ::testing::TestParamInfo<BadInput>& p) { return std::string(p.param.name); });

@@ -535,7 +535,7 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"MemberLoadOutOfRange", head + restraints + "0,1\n2\n0,0,0,0\n0\n",
                 "planetr.in:10: member load 1: member 2 is outside 1..1"},
         Hostile{"TooManyDummies", head + restraints + "0,0\n701\n",
-                "planetr.in:10: dummy members: number of dummy members 701 is outside -2147483648..700"},
+                "planetr.in:10: dummy members: number of dummy members 701 is above 700"},
         Hostile{"DummyOutOfRange", head + restraints + "0,0\n1\n5\n",
                 "planetr.in:11: dummy member 1: member 5 is outside 1..1"},
         Hostile{"MissingDummyCount", head + restraints + "0,0\n",
