@@ -28,6 +28,13 @@ int whole_ksi(float value)
     return static_cast<int>(value);
 }
 
+void write_csv_dummy_list(std::FILE* f, int ndummy, const int dummy[])
+{
+    std::fprintf(f, "%i\n", ndummy);
+    for (int l = 1; l <= ndummy; ++l)
+        std::fprintf(f, "%i\n", dummy[l]);
+}
+
 MemberCheck::MemberCheck(const CheckLayout& layout, int member_capacity)
     : layout_(layout), table_(static_cast<size_t>(member_capacity + 1) * (layout.nc + 1), 0.0f)
 {

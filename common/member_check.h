@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <vector>
 
 #include "html_report.h"
@@ -70,6 +71,9 @@ int whole_ksi(float value);
 // 0.6 * 50 * 36 gives 1080 as a hand check does.
 inline float times(double a, double b) { return static_cast<float>(a * b); }
 
+// The dummy-member list of a CSV file: the count, then one number a line.
+void write_csv_dummy_list(std::FILE* f, int ndummy, const int dummy[]);
+
 // The smaller of the two column allowables; Fa(ry) when they are equal.
 inline float smaller_of(float fa_rx, float fa_ry) { return fa_rx < fa_ry ? fa_rx : fa_ry; }
 
@@ -83,6 +87,23 @@ public:
     void clear_allowables(int m);
     // Value row and limit row of member i; v holds its end actions v[1..nc].
     void write_check_row(HtmlReport& rep, int i, const float v[], const Allowables& a);
+
+    // The CSV lines of members 1..m: "%i" and the end actions, then the
+    // allowables on a line that starts with a comma.
+    template <class Actions>
+    void write_csv_rows(std::FILE* f, int m, Actions actions)
+    {
+        for (int i = 1; i <= m; ++i) {
+            const float* v = actions(i);
+            std::fprintf(f, "%i", i);
+            for (int k = 1; k <= layout_.nc; ++k)
+                std::fprintf(f, ",%f", v[k]);
+            std::fprintf(f, "\n");
+            for (int k = 1; k <= layout_.nc; ++k)
+                std::fprintf(f, ",%f", allowable(i, k));
+            std::fprintf(f, "\n");
+        }
+    }
 
     // "dummy member - %i" for each dummy member in list order, clearing its
     // end actions (actions(i) gives member i's, 1-based) so that it sets no

@@ -79,6 +79,39 @@ void stop_zero_length_plane(AnalysisRun& run, int i, int jk, int jj, float dx, f
     run.stop();
 }
 
+void read_joint_loads(AnalysisRun& run, int nlj, int nj, int d, float AJ[])
+{
+    for (int l = 1; l <= nlj; ++l) {
+        int j = 0;
+        run.scan("joint load", l, "%i", &j);
+        run.check_range("joint load", l, "joint", j, 1, nj);
+        float* a = &AJ[d * (j - 1)];
+        switch (d) {
+        case 2: run.scan("joint load", l, "%f,%f", &a[1], &a[2]); break;
+        case 3: run.scan("joint load", l, "%f,%f,%f", &a[1], &a[2], &a[3]); break;
+        default: run.scan("joint load", l, "%f,%f,%f,%f,%f,%f", &a[1], &a[2], &a[3], &a[4], &a[5], &a[6]); break;
+        }
+    }
+}
+
+void read_member_loads(AnalysisRun& run, int nlm, int m, int nc, const std::function<float*(int)>& row)
+{
+    for (int l = 1; l <= nlm; ++l) {
+        int i = 0;
+        run.scan("member load", l, nc == 4 ? "%i" : "%i\n", &i);
+        run.check_range("member load", l, "member", i, 1, m);
+        float* a = row(i);
+        switch (nc) {
+        case 4: run.scan("member load", l, "%f,%f,%f,%f", &a[1], &a[2], &a[3], &a[4]); break;
+        case 6: run.scan("member load", l, "%f,%f,%f,%f,%f,%f\n", &a[1], &a[2], &a[3], &a[4], &a[5], &a[6]); break;
+        default:
+            run.scan("member load", l, "%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f\n", &a[1], &a[2], &a[3], &a[4], &a[5],
+                     &a[6], &a[7], &a[8], &a[9], &a[10], &a[11], &a[12]);
+            break;
+        }
+    }
+}
+
 void read_dummy_list(AnalysisRun& run, const Capacities& cap, int m, int& ndummy, int dummy[])
 {
     run.scan("dummy members", 0, "%i", &ndummy);

@@ -3,6 +3,8 @@
 // and the dummy-member list. Each stops the run on a value outside the model.
 #pragma once
 
+#include <functional>
+
 #include "dof_numbering.h"
 #include "run.h"
 
@@ -36,6 +38,15 @@ void write_restraints_by_joint(HtmlReport& rep, const DofNumbering& dofs, int nj
 // The stop for a member whose two joints coincide in a plane structure:
 // dx and dy are its coordinate differences (inches).
 [[noreturn]] void stop_zero_length_plane(AnalysisRun& run, int i, int jk, int jj, float dx, float dy);
+
+// nlj joint-load records: the joint number, then its d load components
+// (kips, inch-kips) into AJ at the joint's raw numbers. A later record for
+// the same joint replaces the earlier one.
+void read_joint_loads(AnalysisRun& run, int nlj, int nj, int d, float AJ[]);
+
+// nlm member-load records: the member number, then its nc fixed-end actions
+// (4, 6 or 12) into row(i)[1..nc].
+void read_member_loads(AnalysisRun& run, int nlm, int m, int nc, const std::function<float*(int)>& row);
 
 // The dummy-member count and list (a count of zero or below means none).
 void read_dummy_list(AnalysisRun& run, const Capacities& cap, int m, int& ndummy, int dummy[]);

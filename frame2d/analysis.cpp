@@ -203,18 +203,8 @@ static void write_csv(std::FILE* f, const StructureModel& s, const qm::SolutionV
         std::fprintf(f, "%i,", j);
         std::fprintf(f, "%f,%f,%f,%f,%f,%f\n", d[1], d[2], d[3], r[1], r[2], r[3]);
     }
-    for (int i = 1; i <= s.m; ++i) {
-        std::fprintf(f, "%i", i);
-        for (int k = 1; k <= 6; ++k)
-            std::fprintf(f, ",%f", s.AML[i][k]);
-        std::fprintf(f, "\n");
-        for (int k = 1; k <= 6; ++k)
-            std::fprintf(f, ",%f", check.allowable(i, k));
-        std::fprintf(f, "\n");
-    }
-    std::fprintf(f, "%i\n", s.ndummy);
-    for (int l = 1; l <= s.ndummy; ++l)
-        std::fprintf(f, "%i\n", s.dummy[l]);
+    check.write_csv_rows(f, s.m, [&](int i) { return s.AML[i]; });
+    qm::write_csv_dummy_list(f, s.ndummy, s.dummy);
     std::fprintf(f, "\n");
 }
 

@@ -109,13 +109,7 @@ void read_loads(qm::AnalysisRun& run, StructureModel& s)
     run.scan("load counts", 0, "%i,%i\n", &s.nlj, &s.nlm);
     qm::write_load_counts(rep, s.nlj, s.nlm);
 
-    for (int l = 1; l <= s.nlj; ++l) {
-        int j = 0;
-        run.scan("joint load", l, "%i", &j);
-        run.check_range("joint load", l, "joint", j, 1, s.nj);
-        float* a = &s.AJ[3 * j - 3];
-        run.scan("joint load", l, "%f,%f,%f", &a[1], &a[2], &a[3]);
-    }
+    qm::read_joint_loads(run, s.nlj, s.nj, dofs_per_joint, s.AJ);
     rep.write_section_heading("Joint Loads");
     if (s.nlj > 0) {
         rep.open_table();
@@ -136,13 +130,7 @@ void read_loads(qm::AnalysisRun& run, StructureModel& s)
         rep.printf("<BR>No loaded joints<BR>\n");
     }
 
-    for (int l = 1; l <= s.nlm; ++l) {
-        int i = 0;
-        run.scan("member load", l, "%i\n", &i);
-        run.check_range("member load", l, "member", i, 1, s.m);
-        float* a = s.AML[i];
-        run.scan("member load", l, "%f,%f,%f,%f,%f,%f\n", &a[1], &a[2], &a[3], &a[4], &a[5], &a[6]);
-    }
+    qm::read_member_loads(run, s.nlm, s.m, 6, [&](int i) { return s.AML[i]; });
     qm::read_dummy_list(run, capacities, s.m, s.ndummy, s.dummy);
     run.close_input();
 
