@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <string>
 
 #include "harness.h"
@@ -194,6 +195,18 @@ TEST(Frame3dStops, MissingInputFileFailsWithoutAReport)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.console, "  trouble opening spacefr.in\n");
     EXPECT_FALSE(dir.exists("spacefr.htm"));
+}
+
+// An output file that cannot be written is a failure, not a success.
+TEST(Frame3dStops, UnwritableCsvFileFails)
+{
+    ProgramDir dir;
+    dir.write("spacefr.in", "1,2,6,1\n0,0,0\n120,0,0\n1,2," + section + "\n1\n1,1,1,1,1,1\n1,0\n2\n0,-1,0,0,0,0\n0\n");
+    std::filesystem::create_directory(dir.path() + "/spacefr.csv");
+    RunResult r = dir.run(FRAME3D);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.console, "  trouble opening spacefr.csv\n");
+    EXPECT_FALSE(dir.exists("spacefr.txt"));
 }
 
 TEST(Frame3dStops, ZeroLengthMemberStopsInsideTheMemberTable)
