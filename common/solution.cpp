@@ -61,7 +61,7 @@ void invert_or_stop(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& d
 {
     int failed = 0;
     if (sm.invert(dofs.n, pivot_tolerance, &failed) == 2)
-        run.stop_with("unstable structure (a mechanism): no stiffness left against " +
+        run.stop_with("unstable or ill-conditioned structure: no stiffness left against " +
                       dof_text(dofs, names, failed));
 }
 

@@ -10,10 +10,11 @@ inline double feet(float inches)
     return inches * 0.08333333333333333;
 }
 
-// Radians to degrees with 3.14159 for pi: 360 / (2 * 3.14159).
+// Radians to degrees with 3.14159 for pi: 360 / (2 * 3.14159). The product
+// is printed, never stored, so it is formed in double throughout.
 inline double degrees(float radians)
 {
-    return radians * 360 * 0.15915507752443828;
+    return static_cast<double>(radians) * 360 * 0.15915507752443828;
 }
 
 } // namespace qm
