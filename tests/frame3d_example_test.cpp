@@ -24,7 +24,7 @@ const char* const cantilever =
     "0,-1,0,0,0,0\n"
     "0\n";
 
-struct Cantilever : ::testing::Test {
+struct Frame3dCantilever : ::testing::Test {
     ProgramDir dir;
     qmtest::RunResult result;
     void SetUp() override
@@ -34,7 +34,7 @@ struct Cantilever : ::testing::Test {
     }
 };
 
-TEST_F(Cantilever, RunsToCompletion)
+TEST_F(Frame3dCantilever, RunsToCompletion)
 {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.console, "successfully completed\n");
@@ -43,7 +43,7 @@ TEST_F(Cantilever, RunsToCompletion)
 
 // Tip deflection P*L^3/(3*E*I) = -1*120^3/(3*29000*100) = -0.19862 inch,
 // tip rotation P*L^2/(2*E*I) = -0.0024828 rad = -0.14225 degrees.
-TEST_F(Cantilever, TipDeflectionAndRotationMatchBeamTheory)
+TEST_F(Frame3dCantilever, TipDeflectionAndRotationMatchBeamTheory)
 {
     std::string csv = dir.read("spacefr.csv");
     EXPECT_NEAR(qmtest::csv_value(csv, 2, 2), -120.0 * 120 * 120 / (3 * 29000.0 * 100), 1e-5);
@@ -55,7 +55,7 @@ TEST_F(Cantilever, TipDeflectionAndRotationMatchBeamTheory)
 }
 
 // Reactions equal and opposite to the load, with the moment P*L.
-TEST_F(Cantilever, SupportReactionsBalanceTheLoad)
+TEST_F(Frame3dCantilever, SupportReactionsBalanceTheLoad)
 {
     std::string htm = dir.read("spacefr.htm");
     EXPECT_NE(htm.find("</TD><TD>  0.000</TD><TD>  1.000</TD><TD>  0.000</TD><TD>  0.000</TD><TD>  0.000</TD><TD>120.000"
@@ -66,7 +66,7 @@ TEST_F(Cantilever, SupportReactionsBalanceTheLoad)
     EXPECT_NEAR(qmtest::csv_value(csv, 3, 6), 120.0, 1e-3);
 }
 
-TEST_F(Cantilever, SummaryNamesShearAndMomentRatiosOnly)
+TEST_F(Frame3dCantilever, SummaryNamesShearAndMomentRatiosOnly)
 {
     std::string txt = qmtest::mask_date(dir.read("spacefr.txt"));
     std::string expected_head = "Space Frame analysis\t\t\trev 0.22\nRun date - <date>\n";
@@ -83,7 +83,7 @@ TEST_F(Cantilever, SummaryNamesShearAndMomentRatiosOnly)
     EXPECT_EQ(txt.find("rotation"), std::string::npos);
 }
 
-TEST_F(Cantilever, CsvHoldsDisplacementsReactionsActionsAndAllowables)
+TEST_F(Frame3dCantilever, CsvHoldsDisplacementsReactionsActionsAndAllowables)
 {
     EXPECT_EQ(dir.read("spacefr.csv"),
               "1,2,6,1\n"
@@ -98,7 +98,7 @@ TEST_F(Cantilever, CsvHoldsDisplacementsReactionsActionsAndAllowables)
               "0\n");
 }
 
-TEST_F(Cantilever, ReportEchoesTheInputAndEndsAfterTheLastLimitRow)
+TEST_F(Frame3dCantilever, ReportEchoesTheInputAndEndsAfterTheLastLimitRow)
 {
     std::string htm = qmtest::mask_date(dir.read("spacefr.htm"));
     EXPECT_EQ(htm.rfind("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">\n<HTML>\n<HEAD>\n\n", 0), 0u);

@@ -66,7 +66,7 @@ double bar_force(const std::string& csv, int nj, int i) { return qmtest::csv_val
 // ---------------------------------------------------------------------------
 // The one-member example, pulled by 10 kips.
 
-struct OneMemberInTension : ::testing::Test {
+struct Truss2dOneMemberInTension : ::testing::Test {
     ProgramDir dir;
     RunResult result;
     void SetUp() override
@@ -76,7 +76,7 @@ struct OneMemberInTension : ::testing::Test {
     }
 };
 
-TEST_F(OneMemberInTension, RunsToCompletion)
+TEST_F(Truss2dOneMemberInTension, RunsToCompletion)
 {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.console, "successfully completed\n");
@@ -85,7 +85,7 @@ TEST_F(OneMemberInTension, RunsToCompletion)
 
 // Hooke: u = P*L/(E*A) = 10*120/(29000*2.94) = 0.0140746 inch; the pin takes
 // the whole load back: support force x of joint 1 = -10.
-TEST_F(OneMemberInTension, ExtensionAndSupportForceFollowHookesLaw)
+TEST_F(Truss2dOneMemberInTension, ExtensionAndSupportForceFollowHookesLaw)
 {
     std::string csv = dir.read("planetr.csv");
     EXPECT_NEAR(qmtest::csv_value(csv, 2, 1), 10.0 * 120 / (29000 * 2.94), 1e-6);
@@ -101,7 +101,7 @@ TEST_F(OneMemberInTension, ExtensionAndSupportForceFollowHookesLaw)
 
 // Ta = 2.94*36*0.6 = 63.504, Va = 2.94*36*0.55 = 58.212; a tension member has
 // start force x -10 ("tension") and end force x +10 ("tensile").
-TEST_F(OneMemberInTension, MemberTableMarksTensionAndShearWithTheirLimits)
+TEST_F(Truss2dOneMemberInTension, MemberTableMarksTensionAndShearWithTheirLimits)
 {
     std::string htm = dir.read("planetr.htm");
     EXPECT_EQ(tail_from(htm, heading("Member End Actions")),
@@ -120,7 +120,7 @@ TEST_F(OneMemberInTension, MemberTableMarksTensionAndShearWithTheirLimits)
 }
 
 // Only a tensile ratio exists: 63.504/10 = 6.35, printed 6.4.
-TEST_F(OneMemberInTension, SummaryHasCountsAndOnlyTheTensileRatio)
+TEST_F(Truss2dOneMemberInTension, SummaryHasCountsAndOnlyTheTensileRatio)
 {
     std::string txt = qmtest::mask_date(dir.read("planetr.txt"));
     std::string head = "Plane Truss analysis\t\t\trev 0.14\nRun date - <date>\n";
@@ -130,7 +130,7 @@ TEST_F(OneMemberInTension, SummaryHasCountsAndOnlyTheTensileRatio)
               std::string(73, '*') + "\n1,1,2,3,2\n\n\nmin tensile ratio =\t      6.4\t member =    1\n\n");
 }
 
-TEST_F(OneMemberInTension, CsvHoldsJointResultsActionsLimitsAndDummyList)
+TEST_F(Truss2dOneMemberInTension, CsvHoldsJointResultsActionsLimitsAndDummyList)
 {
     // Limits: 2.94*36*0.6 = 63.504 and 2.94*36*0.55 = 58.212, each held as the
     // nearest single-precision value (63.504002, 58.212002).
@@ -143,7 +143,7 @@ TEST_F(OneMemberInTension, CsvHoldsJointResultsActionsLimitsAndDummyList)
                                        "\n");
 }
 
-TEST_F(OneMemberInTension, ReportEchoesTheInputWithTheDefaultSection)
+TEST_F(Truss2dOneMemberInTension, ReportEchoesTheInputWithTheDefaultSection)
 {
     std::string htm = qmtest::mask_date(dir.read("planetr.htm"));
     EXPECT_EQ(htm.rfind("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">\n<HTML>\n<HEAD>\n\n", 0), 0u);
@@ -196,7 +196,7 @@ TEST_F(OneMemberInTension, ReportEchoesTheInputWithTheDefaultSection)
 // s = L/r, divided by 1.6 - 0.005*s when s > 120; here Fa(rx = 0.643,
 // s = 186.6) = 28.0 and Fa(ry = 2.05, s = 58.5) = 18.748, so
 // Ca = 2.94 * 18.748 = 55.119, and the ratio 55.119/10 prints 5.5.
-TEST(OneMemberInCompression, CompressionCellsUseTheColumnAllowable)
+TEST(Truss2dOneMemberInCompression, CompressionCellsUseTheColumnAllowable)
 {
     auto fa = [](double r) {
         double s = 120 / r;
@@ -250,7 +250,7 @@ const char* const triangle_head =
     "1,0\n"
     "3\n6,-12\n";
 
-TEST(DeterminateTriangle, BarForcesMatchTheMethodOfJointsAndReactionsBalanceTheLoads)
+TEST(Truss2dDeterminateTriangle, BarForcesMatchTheMethodOfJointsAndReactionsBalanceTheLoads)
 {
     ProgramDir dir;
     dir.write("planetr.in", std::string(triangle_head) + "0\n");
@@ -289,7 +289,7 @@ TEST(DeterminateTriangle, BarForcesMatchTheMethodOfJointsAndReactionsBalanceTheL
 
 // Member 3 as a dummy member: analysed and reported as before, but it no
 // longer sets the compressive minimum; member 2 does (55.068/6.25 = 8.8).
-TEST(DeterminateTriangle, DummyMemberIsReportedButSetsNoMinimum)
+TEST(Truss2dDeterminateTriangle, DummyMemberIsReportedButSetsNoMinimum)
 {
     ProgramDir dir;
     dir.write("planetr.in", std::string(triangle_head) + "1\n3\n");
@@ -313,7 +313,7 @@ TEST(DeterminateTriangle, DummyMemberIsReportedButSetsNoMinimum)
 // (xcl 1, ycl 0) loads its start joint with -5 in y; that joint is pinned, so
 // its support takes +5. No joint moves; the end action keeps start force y 5,
 // a shear checked against Va = 58.212 (ratio 11.6).
-TEST(MemberLoads, TransverseStartForceGoesToTheStartJoint)
+TEST(Truss2dMemberLoads, TransverseStartForceGoesToTheStartJoint)
 {
     ProgramDir dir;
     dir.write("planetr.in", one_member("0,0", "1\n0,5,0,0\n0\n", "1,1\n"));
@@ -341,7 +341,7 @@ TEST(MemberLoads, TransverseStartForceGoesToTheStartJoint)
 // joint 2: the support force is 0, joint 2 moves by the net 4 kips it takes
 // through the member, u = 4*120/(29000*2.94), and the bar carries 0 at the
 // start and 10 in tension at the end.
-TEST(MemberLoads, AxialMemberLoadCombinesWithTheJointLoad)
+TEST(Truss2dMemberLoads, AxialMemberLoadCombinesWithTheJointLoad)
 {
     ProgramDir dir;
     dir.write("planetr.in", one_member("10,0", "1\n4,0,6,0\n0\n", "1,1\n"));
@@ -358,7 +358,7 @@ TEST(MemberLoads, AxialMemberLoadCombinesWithTheJointLoad)
 // Checks at the edge of an allowable: A 1, Fy 40 give Va = 40*0.55 = 22
 // exactly in single precision. A shear equal to Va fails, one just below
 // passes; the shear ratio at the start is 22/22 = 1.0.
-TEST(MemberChecks, ShearEqualToTheAllowableFails)
+TEST(Truss2dMemberChecks, ShearEqualToTheAllowableFails)
 {
     ProgramDir dir;
     dir.write("planetr.in", "1,2,3,2\n0,0\n120,0\n1,2,1,29000,40,1,1\n1\n1,1\n2\n0,1\n0,1\n1\n0,22,0,21.99\n0\n");
@@ -371,7 +371,7 @@ TEST(MemberChecks, ShearEqualToTheAllowableFails)
 }
 
 // A later load record for the same joint replaces the earlier one.
-TEST(MemberChecks, LaterJointLoadRecordReplacesTheEarlier)
+TEST(Truss2dMemberChecks, LaterJointLoadRecordReplacesTheEarlier)
 {
     ProgramDir dir;
     dir.write("planetr.in", one_member("3,7\n2\n10,0", "0\n", "2,0\n"));
@@ -399,7 +399,7 @@ void expect_stopped(const ProgramDir& dir, const RunResult& r)
 // A square panel without a diagonal on two pins: the top chord can sway.
 // Joint 3 x (equation 1) still has stiffness; once it is eliminated joint 4 x
 // (equation 3) has none left, since the top chord only ties 3 and 4 together.
-TEST(Instability, PanelWithoutDiagonalIsAMechanism)
+TEST(Truss2dInstability, PanelWithoutDiagonalIsAMechanism)
 {
     ProgramDir dir;
     dir.write("planetr.in", "4,4,4,2\n0,0\n120,0\n120,120\n0,120\n"
@@ -417,7 +417,7 @@ TEST(Instability, PanelWithoutDiagonalIsAMechanism)
 // (tension positive, a bar pulls its joint towards its other end):
 // joint 4, x: N34 + 1 = 0, so N34 = -1; y: -N41 = 0.
 // joint 3, x: -N34 - N13/sqrt(2) = 0, so N13 = sqrt(2); y: -N23 - N13/sqrt(2) = 0, so N23 = -1.
-TEST(Instability, PanelWithDiagonalIsStable)
+TEST(Truss2dInstability, PanelWithDiagonalIsStable)
 {
     ProgramDir dir;
     dir.write("planetr.in", "5,4,4,2\n0,0\n120,0\n120,120\n0,120\n"
@@ -434,7 +434,7 @@ TEST(Instability, PanelWithDiagonalIsStable)
 
 // Joint 3 belongs to no member: equations 2 and 3 (its x and y) have no
 // stiffness at all; both are listed.
-TEST(Instability, JointWithoutMembersStopsWithTheZeroDiagonalLines)
+TEST(Truss2dInstability, JointWithoutMembersStopsWithTheZeroDiagonalLines)
 {
     ProgramDir dir;
     dir.write("planetr.in", "1,3,3,2\n0,0\n120,0\n240,0\n1,2,0,0,0,0,0\n1\n1,1\n2\n0,1\n1,0\n2\n10,0\n0\n");
@@ -447,7 +447,7 @@ TEST(Instability, JointWithoutMembersStopsWithTheZeroDiagonalLines)
 }
 
 // Member 2 joins joint 2 to joint 3 at the same place.
-TEST(ErrorStops, ZeroLengthMemberStopsBeforeTheMemberEcho)
+TEST(Truss2dErrorStops, ZeroLengthMemberStopsBeforeTheMemberEcho)
 {
     ProgramDir dir;
     dir.write("planetr.in", "2,3,3,2\n0,0\n120,0\n120,0\n1,2,0,0,0,0,0\n2,3,0,0,0,0,0\n1\n1,1\n2\n0,1\n1,0\n2\n10,0\n0\n");
@@ -462,7 +462,7 @@ TEST(ErrorStops, ZeroLengthMemberStopsBeforeTheMemberEcho)
     EXPECT_EQ(htm.find("Member Properties"), std::string::npos);
 }
 
-TEST(ErrorStops, MissingInputFileLeavesNoReport)
+TEST(Truss2dErrorStops, MissingInputFileLeavesNoReport)
 {
     ProgramDir dir;
     RunResult r = dir.run(TRUSS2D);
@@ -477,9 +477,9 @@ struct Hostile {
     const char* console;
 };
 
-class HostileInput : public ::testing::TestWithParam<Hostile> {};
+class Truss2dHostileInput : public ::testing::TestWithParam<Hostile> {};
 
-TEST_P(HostileInput, StopsWithFileLineAndRecord)
+TEST_P(Truss2dHostileInput, StopsWithFileLineAndRecord)
 {
     ProgramDir dir;
     dir.write("planetr.in", GetParam().input);
@@ -494,7 +494,7 @@ const std::string head = "1,2,3,2\n0,0\n120,0\n1,2,0,0,0,0,0\n";
 const std::string restraints = "1\n1,1\n2\n0,1\n";
 
 INSTANTIATE_TEST_SUITE_P(
-    Truss2d, HostileInput,
+    Truss2d, Truss2dHostileInput,
     ::testing::Values(
         Hostile{"Garbage", "hello world\n",
                 "planetr.in:1: structure counts: expected 4 comma-separated numbers, found \"hello\" as field 1, "
@@ -544,7 +544,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A load or dummy count of zero or below means no records of that kind: the
 // file may end right after them. The counts are echoed as read.
-TEST(CountsOfNone, NegativeLoadAndDummyCountsMeanNone)
+TEST(Truss2dCountsOfNone, NegativeLoadAndDummyCountsMeanNone)
 {
     ProgramDir dir;
     dir.write("planetr.in", head + restraints + "-1,-3\n-2\n");
@@ -564,7 +564,7 @@ TEST(CountsOfNone, NegativeLoadAndDummyCountsMeanNone)
 // joints (see examples/planetr/README.md): reactions 25 and 25; end post 1-8
 // -25*sqrt(2); bottom chord 1-2 25, 3-4 40; top chord 8-9 -40, 9-10 -45;
 // vertical 2-8 10, 3-9 -5, 4-10 0; diagonal 8-3 15*sqrt(2), 9-4 5*sqrt(2).
-TEST(PrattExample, BarForcesAndReactionsMatchStatics)
+TEST(Truss2dPrattExample, BarForcesAndReactionsMatchStatics)
 {
     ProgramDir dir;
     std::string input = read_example("planetr.in");
