@@ -4,6 +4,7 @@
 #include <string>
 
 #include "echo.h"
+#include "units.h"
 
 namespace qm {
 
@@ -19,6 +20,36 @@ void read_counts(AnalysisRun& run, const Capacities& cap, int d, int& m, int& nj
     run.check_range("structure counts", 0, "number of support restraints (nr)", nr, 0, d * cap.joints);
     run.check_range("structure counts", 0, "number of restrained joints (nrj)", nrj, 0, cap.joints);
     write_parameters(rep, m, d * nj - nr, nj, nr, nrj);
+}
+
+void read_joint_coordinates(AnalysisRun& run, int nj, float x[], float y[], float z[], FeetRule rule)
+{
+    for (int j = 1; j <= nj; ++j) {
+        if (z)
+            run.scan("joint", j, "%f,%f,%f", &x[j], &y[j], &z[j]);
+        else
+            run.scan("joint", j, "%f,%f", &x[j], &y[j]);
+    }
+    auto in_feet = [rule](float inches) {
+        return rule == FeetRule::divide_by_12 ? static_cast<double>(inches / 12) : feet(inches);
+    };
+    HtmlReport& rep = run.report;
+    rep.write_section_heading("Joint Coordinates");
+    rep.open_table();
+    write_styled_row_start(rep);
+    if (z)
+        rep.printf("joint</TD><TD>x (feet)</TD><TD>y (feet)</TD><TD>z (feet)\n");
+    else
+        rep.printf("joint</TD><TD>x (feet)</TD><TD>y (feet)\n");
+    for (int j = 1; j <= nj; ++j) {
+        rep.printf("<TR>\n<TD>\n");
+        if (z)
+            rep.printf("%2i</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f", j, in_feet(x[j]), in_feet(y[j]), in_feet(z[j]));
+        else
+            rep.printf("%2i</TD><TD>%8.3f</TD><TD>%8.3f", j, in_feet(x[j]), in_feet(y[j]));
+        rep.printf("</TD>\n</TR>\n");
+    }
+    rep.close_table();
 }
 
 int read_restraint(AnalysisRun& run, int r, int nj, DofNumbering& dofs)

@@ -20,6 +20,14 @@ struct Capacities {
 // "Input Summary" section with n = d*nj - nr.
 void read_counts(AnalysisRun& run, const Capacities& cap, int d, int& m, int& nj, int& nr, int& nrj);
 
+// How a program turns inches into feet for the echo: x/12 in single
+// precision, or x times 0.08333333333333333 in double.
+enum class FeetRule { divide_by_12, times_one_twelfth };
+
+// The nj joint records ("%f,%f" or, with z given, "%f,%f,%f"; inches) and
+// the "Joint Coordinates" section in feet.
+void read_joint_coordinates(AnalysisRun& run, int nj, float x[], float y[], float z[], FeetRule rule);
+
 // Restraint record r: the joint number, then its d flags (0 or 1), which are
 // stored in dofs. Returns the joint number.
 int read_restraint(AnalysisRun& run, int r, int nj, DofNumbering& dofs);

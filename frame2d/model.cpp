@@ -17,23 +17,6 @@ const qm::ProgramIdentity identity = {
 
 static const qm::Capacities capacities = {joint_capacity, member_capacity, dummy_capacity};
 
-static void read_joints(qm::AnalysisRun& run, StructureModel& s)
-{
-    qm::HtmlReport& rep = run.report;
-    for (int j = 1; j <= s.nj; ++j)
-        run.scan("joint", j, "%f,%f", &s.x[j], &s.y[j]);
-    rep.write_section_heading("Joint Coordinates");
-    rep.open_table();
-    qm::write_styled_row_start(rep);
-    rep.printf("joint</TD><TD>x (feet)</TD><TD>y (feet)\n");
-    for (int j = 1; j <= s.nj; ++j) {
-        rep.printf("<TR>\n<TD>\n");
-        rep.printf("%2i</TD><TD>%8.3f</TD><TD>%8.3f", j, qm::feet(s.x[j]), qm::feet(s.y[j]));
-        rep.printf("</TD>\n</TR>\n");
-    }
-    rep.close_table();
-}
-
 // The section a member gets when its area is given as 0.
 static void set_default_section(StructureModel& s, int i)
 {
@@ -97,7 +80,7 @@ static void read_restraints(qm::AnalysisRun& run, StructureModel& s, qm::DofNumb
 void read_structure(qm::AnalysisRun& run, StructureModel& s, qm::DofNumbering& dofs)
 {
     qm::read_counts(run, capacities, dofs_per_joint, s.m, s.nj, s.nr, s.nrj);
-    read_joints(run, s);
+    qm::read_joint_coordinates(run, s.nj, s.x, s.y, nullptr, qm::FeetRule::times_one_twelfth);
     read_members(run, s);
     read_restraints(run, s, dofs);
 }

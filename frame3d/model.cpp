@@ -17,23 +17,6 @@ const qm::ProgramIdentity identity = {
     0.22,
 };
 
-static void read_joints(qm::AnalysisRun& run, StructureModel& s)
-{
-    qm::HtmlReport& rep = run.report;
-    for (int j = 1; j <= s.nj; ++j)
-        run.scan("joint", j, "%f,%f,%f", &s.x[j], &s.y[j], &s.z[j]);
-    rep.write_section_heading("Joint Coordinates");
-    rep.open_table();
-    qm::write_styled_row_start(rep);
-    rep.printf("joint</TD><TD>x (feet)</TD><TD>y (feet)</TD><TD>z (feet)\n");
-    for (int j = 1; j <= s.nj; ++j) {
-        rep.printf("<TR>\n<TD>\n");
-        rep.printf("%2i</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f", j, s.x[j] / 12, s.y[j] / 12, s.z[j] / 12);
-        rep.printf("</TD>\n</TR>\n");
-    }
-    rep.close_table();
-}
-
 static void set_default_section(StructureModel& s, int i)
 {
     s.A[i] = 2.94f;
@@ -143,7 +126,7 @@ static void read_restraints(qm::AnalysisRun& run, StructureModel& s, qm::DofNumb
 void read_structure(qm::AnalysisRun& run, StructureModel& s, qm::DofNumbering& dofs)
 {
     qm::read_counts(run, capacities, dofs_per_joint, s.m, s.nj, s.nr, s.nrj);
-    read_joints(run, s);
+    qm::read_joint_coordinates(run, s.nj, s.x, s.y, s.z, qm::FeetRule::divide_by_12);
     read_members(run, s);
     read_restraints(run, s, dofs);
 }
