@@ -110,6 +110,12 @@ void stop_zero_length_plane(AnalysisRun& run, int i, int jk, int jj, float dx, f
     run.stop();
 }
 
+void read_load_counts(AnalysisRun& run, int& nlj, int& nlm)
+{
+    run.scan("load counts", 0, "%i,%i\n", &nlj, &nlm);
+    write_load_counts(run.report, nlj, nlm);
+}
+
 void read_joint_loads(AnalysisRun& run, int nlj, int nj, int d, float AJ[])
 {
     for (int l = 1; l <= nlj; ++l) {

@@ -47,6 +47,9 @@ void write_restraints_by_joint(HtmlReport& rep, const DofNumbering& dofs, int nj
 // dx and dy are its coordinate differences (inches).
 [[noreturn]] void stop_zero_length_plane(AnalysisRun& run, int i, int jk, int jj, float dx, float dy);
 
+// The load counts (nlj, nlm) and the "Global Load Information" section.
+void read_load_counts(AnalysisRun& run, int& nlj, int& nlm);
+
 // nlj joint-load records: the joint number, then its d load components
 // (kips, inch-kips) into AJ at the joint's raw numbers. A later record for
 // the same joint replaces the earlier one.

@@ -89,8 +89,7 @@ void read_structure(qm::AnalysisRun& run, StructureModel& s, qm::DofNumbering& d
 void read_loads(qm::AnalysisRun& run, StructureModel& s)
 {
     qm::HtmlReport& rep = run.report;
-    run.scan("load counts", 0, "%i,%i\n", &s.nlj, &s.nlm);
-    qm::write_load_counts(rep, s.nlj, s.nlm);
+    qm::read_load_counts(run, s.nlj, s.nlm);
 
     qm::read_joint_loads(run, s.nlj, s.nj, dofs_per_joint, s.AJ);
     rep.write_section_heading("Joint Loads");
