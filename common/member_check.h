@@ -119,6 +119,16 @@ public:
         }
     }
 
+    // The end of every summary file: the dummy-member lines, "\n", then the
+    // minimum-ratio lines and the closing "\n".
+    template <class Actions>
+    void write_dummies_and_minima(HtmlReport& rep, int m, int ndummy, const int dummy[], Actions actions)
+    {
+        write_dummy_members(rep, ndummy, dummy, actions);
+        rep.printf("\n");
+        write_min_ratios(rep, m, actions);
+    }
+
     // Smallest ratios over members 1..m, actions(i) giving member i's end
     // actions (1-based); then the summary lines and the closing "\n".
     template <class Actions>

@@ -246,9 +246,7 @@ public:
     void write_summary(qm::HtmlReport& rep, qm::MemberCheck& check) override
     {
         rep.printf("\n");
-        check.write_dummy_members(rep, s_.ndummy, s_.dummy, [&](int i) { return s_.AML[i]; });
-        rep.printf("\n");
-        check.write_min_ratios(rep, s_.m, [&](int i) { return s_.AML[i]; });
+        check.write_dummies_and_minima(rep, s_.m, s_.ndummy, s_.dummy, [this](int i) { return s_.AML[i]; });
     }
 
 private:

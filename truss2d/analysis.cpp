@@ -202,9 +202,7 @@ public:
     {
         rep.printf("%i,%i,%i,%i,%i\n", s_.m, dofs_.n, s_.nj, s_.nr, s_.nrj);
         rep.printf("\n");
-        check.write_dummy_members(rep, s_.ndummy, s_.dummy, [this](int i) { return s_.AML[i]; });
-        rep.printf("\n");
-        check.write_min_ratios(rep, s_.m, [this](int i) { return s_.AML[i]; });
+        check.write_dummies_and_minima(rep, s_.m, s_.ndummy, s_.dummy, [this](int i) { return s_.AML[i]; });
     }
 
 private:
