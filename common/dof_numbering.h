@@ -23,7 +23,7 @@ public:
 
     // Forms crl and n = d*nj - nr after the restraints are read.
     void number(int nj, int nr);
-    int flags_set() const;       // restrained degrees of freedom among 1..d*nj
+    int flags_set() const; // restrained degrees of freedom among 1..d*nj
 
     int equation(int q) const { return rl[q] == 0 ? q - crl[q] : n + crl[q]; }
     // The raw number whose equation number is e (e in 1..n+nr).

@@ -8,8 +8,14 @@ void write_styled_row_start(HtmlReport& rep)
     rep.qprintf("        <TD style=%cvertical-align: top; padding: 0.1pt;%c>\n");
 }
 
-static void plain_row_start(HtmlReport& rep) { rep.printf("<TR>\n<TD>\n"); }
-static void plain_row_end(HtmlReport& rep) { rep.printf("</TD>\n</TR>\n"); }
+static void plain_row_start(HtmlReport& rep)
+{
+    rep.printf("<TR>\n<TD>\n");
+}
+static void plain_row_end(HtmlReport& rep)
+{
+    rep.printf("</TD>\n</TR>\n");
+}
 
 void write_parameters(HtmlReport& rep, int m, int n, int nj, int nr, int nrj)
 {
@@ -44,6 +50,20 @@ void write_parameters(HtmlReport& rep, int m, int n, int nj, int nr, int nrj)
     rep.close_table();
 }
 
+void write_title_row(HtmlReport& rep, const char* titles)
+{
+    plain_row_start(rep);
+    rep.printf("%s", titles);
+    plain_row_end(rep);
+}
+
+void open_echo_table(HtmlReport& rep, const char* heading, const char* titles)
+{
+    rep.write_section_heading(heading);
+    rep.open_table();
+    write_title_row(rep, titles);
+}
+
 void write_load_counts(HtmlReport& rep, int nlj, int nlm)
 {
     rep.write_section_heading("Global Load Information");
@@ -55,15 +75,6 @@ void write_load_counts(HtmlReport& rep, int nlj, int nlm)
     rep.printf("Number of loaded members</TD><TD>%i\n", nlm);
     plain_row_end(rep);
     rep.close_table();
-}
-
-void write_restraint_row(HtmlReport& rep, int j, const int flags[], int d)
-{
-    rep.printf("<TR>\n");
-    rep.printf("<TD>\n%i</TD>", j);
-    for (int k = 0; k < d; ++k)
-        rep.printf(flags[k] != 0 ? "<TD>\nrestrained</TD>" : "<TD>\nunrestrained</TD>");
-    rep.printf("</TR>\n");
 }
 
 } // namespace qm

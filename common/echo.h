@@ -10,9 +10,11 @@ namespace qm {
 void write_styled_row_start(HtmlReport& rep);
 // The "Global structure parameters" and units rows, then the table end.
 void write_parameters(HtmlReport& rep, int m, int n, int nj, int nr, int nrj);
+// A section of the echo: heading, table opener and the column titles.
+void open_echo_table(HtmlReport& rep, const char* heading, const char* titles);
+// A plain title row: "<TR>\n<TD>\n", the titles, "</TD>\n</TR>\n".
+void write_title_row(HtmlReport& rep, const char* titles);
 // "Global Load Information": heading and table of the two load counts.
 void write_load_counts(HtmlReport& rep, int nlj, int nlm);
-// One "Joint Restraints" row: joint j and its d flags.
-void write_restraint_row(HtmlReport& rep, int j, const int flags[], int d);
 
 } // namespace qm

@@ -113,11 +113,13 @@ void HtmlReport::write_header(int mode, const ProgramIdentity& id)
     qprintf("</STYLE>\n");
     qprintf("</HEAD>\n\n");
     qprintf("<BODY BGCOLOR=%c#FFCE9C%c>\n");
-    qprintf("<H1 ALIGN=%cCENTER%c> <SPAN STYLE=%cFont-Size : 43pt%c> <FONT COLOR=%cnavy%c>Quillmark</FONT></SPAN></H1>\n");
+    qprintf(
+        "<H1 ALIGN=%cCENTER%c> <SPAN STYLE=%cFont-Size : 43pt%c> <FONT COLOR=%cnavy%c>Quillmark</FONT></SPAN></H1>\n");
     char image[64];
     std::snprintf(image, sizeof image, "%s", "gm 209 label.jpg");
     qprintf("<H1 ALIGN=%cCENTER%c> <IMG SRC=%c%s%c HEIGHT=%c54%c ALIGN=%cBOTTOM%c BORDER=%c0%c></H1>\n", image);
-    qprintf("<H1 ALIGN=%cCENTER%c> <FONT SIZE=%c5%c COLOR=%cred%c>Run date %2d-%2d-%2d</FONT></H1>\n", month, day, year);
+    qprintf("<H1 ALIGN=%cCENTER%c> <FONT SIZE=%c5%c COLOR=%cred%c>Run date %2d-%2d-%2d</FONT></H1>\n", month, day,
+            year);
     qprintf("<H1 ALIGN=%cCENTER%c> <FONT SIZE=%c5%c COLOR=%cnavy%c>\n");
     std::snprintf(title, sizeof title, id.html_title, id.revision);
     printf("%s<br>\n", title);

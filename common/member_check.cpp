@@ -28,11 +28,12 @@ int whole_ksi(float value)
     return static_cast<int>(value);
 }
 
-void write_csv_dummy_list(std::FILE* f, int ndummy, const int dummy[])
+float column_allowable(float A, float r1, float r2, float L, float E, float Fy, float K)
 {
-    std::fprintf(f, "%i\n", ndummy);
-    for (int l = 1; l <= ndummy; ++l)
-        std::fprintf(f, "%i\n", dummy[l]);
+    int e = whole_ksi(E), fy = whole_ksi(Fy);
+    float fa1 = allowable_compressive_stress(r1, L, e, fy, K);
+    float fa2 = allowable_compressive_stress(r2, L, e, fy, K);
+    return A * (fa1 < fa2 ? fa1 : fa2);
 }
 
 MemberCheck::MemberCheck(const CheckLayout& layout, int member_capacity)
@@ -59,13 +60,13 @@ void MemberCheck::write_mark(HtmlReport& rep, bool pass)
 void MemberCheck::write_check_row(HtmlReport& rep, int i, const float v[], const Allowables& a)
 {
     const CheckLayout& L = layout_;
-    rep.printf(L.row_open, i);
+    rep.printf(L.row.open, i);
     for (int k = 1; k <= L.nc; ++k) {
         float x = v[k];
         float mag = std::fabs(x);
         float limit = 0.0f;
         const char* label = "";
-        rep.printf(L.value_cell, x);
+        rep.printf(L.row.value, x);
         switch (L.action[k]) {
         case Action::axial_start:
         case Action::axial_end: {
@@ -73,13 +74,13 @@ void MemberCheck::write_check_row(HtmlReport& rep, int i, const float v[], const
             bool tension = start ? x < 0.0f : x > 0.0f;
             if (a.tension != 0.0f && tension) {
                 write_mark(rep, a.tension > mag);
-                label = start ? L.tension_start : L.tension_end;
+                label = start ? L.labels.tension_start : L.labels.tension_end;
                 limit = L.absolute_axial_limits ? std::fabs(a.tension) : a.tension;
             } else {
                 bool compression = start ? x >= 0.0f : x <= 0.0f;
                 if (a.compression != 0.0f && compression)
                     write_mark(rep, L.compression_equal_passes ? a.compression >= mag : a.compression > mag);
-                label = start ? L.compression_start : L.compression_end;
+                label = start ? L.labels.compression_start : L.labels.compression_end;
                 limit = L.absolute_axial_limits ? std::fabs(a.compression) : a.compression;
             }
             break;
@@ -87,19 +88,19 @@ void MemberCheck::write_check_row(HtmlReport& rep, int i, const float v[], const
         case Action::shear:
             if (a.shear != 0.0f)
                 write_mark(rep, a.shear > mag);
-            label = L.shear;
+            label = L.labels.shear;
             limit = a.shear;
             break;
         case Action::torsion:
             if (a.torsion != 0.0f)
                 write_mark(rep, a.torsion > mag);
-            label = L.torsion;
+            label = L.labels.torsion;
             limit = a.torsion;
             break;
         case Action::moment:
             if (a.moment != 0.0f)
                 write_mark(rep, a.moment > mag);
-            label = L.moment;
+            label = L.labels.moment;
             limit = a.moment;
             break;
         }
@@ -107,11 +108,11 @@ void MemberCheck::write_check_row(HtmlReport& rep, int i, const float v[], const
         allowable(i, k) = limit;
         rep.printf("</TD>\n");
     }
-    rep.printf("%s", L.row_close);
-    rep.printf("%s", L.limit_open);
+    rep.printf("%s", L.row.close);
+    rep.printf("%s", L.limit_row.open);
     for (int k = 1; k <= L.nc; ++k)
-        rep.printf(L.limit_cell, allowable(i, k));
-    rep.printf("%s", L.limit_close);
+        rep.printf(L.limit_row.cell, allowable(i, k));
+    rep.printf("%s", L.limit_row.close);
 }
 
 Category MemberCheck::category(int k, float v) const
@@ -120,8 +121,8 @@ Category MemberCheck::category(int k, float v) const
     case Action::axial_start: return v > 0.0f ? compressive : tensile;
     case Action::axial_end: return v > 0.0f ? tensile : compressive;
     case Action::shear: return shear_ratio;
-    case Action::torsion: return layout_.torsion_category;
-    case Action::moment: return layout_.moment_category;
+    case Action::torsion: return layout_.ratios.torsion_category;
+    case Action::moment: return layout_.ratios.moment_category;
     }
     return no_category;
 }
@@ -145,12 +146,12 @@ void MemberCheck::feed_member(int i, const float v[])
         float ratio = 999999.0f;
         if (v[k] != 0.0f) {
             ratio = allowable(i, k) / std::fabs(v[k]);
-            if (axial ? layout_.absolute_axial_ratio : layout_.absolute_other_ratio)
+            if (axial ? layout_.ratios.absolute_axial : layout_.ratios.absolute_other)
                 ratio = std::fabs(ratio);
         }
         bool outright = false;
         if (i == 1)
-            for (int s : layout_.member1_sets)
+            for (int s : layout_.ratios.member1_sets)
                 outright = outright || s == k;
         if (outright || ratio < min_[cat]) {
             min_[cat] = ratio;
@@ -161,17 +162,23 @@ void MemberCheck::feed_member(int i, const float v[])
 
 void MemberCheck::write_minima(HtmlReport& rep)
 {
-    for (Category cat : layout_.summary_order) {
+    for (Category cat : layout_.ratios.summary_order) {
         if (cat == no_category)
             break;
         if (min_[cat] == 999999.0f)
             continue;
         switch (cat) {
-        case compressive: rep.printf("min compressive ratio =\t %8.1f\t member = %4i\n", min_[cat], min_member_[cat]); break;
+        case compressive:
+            rep.printf("min compressive ratio =\t %8.1f\t member = %4i\n", min_[cat], min_member_[cat]);
+            break;
         case tensile: rep.printf("min tensile ratio =\t %8.1f\t member = %4i\n", min_[cat], min_member_[cat]); break;
         case shear_ratio: rep.printf("min shear ratio =\t %8.1f\t member = %4i\n", min_[cat], min_member_[cat]); break;
-        case moment_ratio: rep.printf("min moment ratio =\t %8.1f\t member = %4i\n", min_[cat], min_member_[cat]); break;
-        case rotation_ratio: rep.printf("min rotation ratio =\t %8.1f\t member = %4i\n", min_[cat], min_member_[cat]); break;
+        case moment_ratio:
+            rep.printf("min moment ratio =\t %8.1f\t member = %4i\n", min_[cat], min_member_[cat]);
+            break;
+        case rotation_ratio:
+            rep.printf("min rotation ratio =\t %8.1f\t member = %4i\n", min_[cat], min_member_[cat]);
+            break;
         default: break;
         }
     }

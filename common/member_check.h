@@ -29,13 +29,15 @@ struct Allowables {
     float tension = 0, compression = 0, shear = 0, moment = 0, torsion = 0;
 };
 
-struct CheckLayout {
-    int nc;             // end actions per member
-    Action action[13];  // kind of end action k = 1..nc
+// The cells of one member's row in the member table.
+struct CheckRow {
+    const char* open;  // printf format with the member number
+    const char* value; // printf format with the end action
+    const char* close; // after the value cells
+};
 
-    const char* row_open;   // printf format with the member number
-    const char* value_cell; // printf format with the end action
-    const char* row_close;  // after the value cells
+// The word written after each end action, by its kind.
+struct CheckLabels {
     const char* tension_start;
     const char* compression_start;
     const char* tension_end;
@@ -43,20 +45,46 @@ struct CheckLayout {
     const char* shear;
     const char* torsion;
     const char* moment;
-    bool compression_equal_passes; // an axial force equal to the allowable passes
-    bool absolute_axial_limits;    // the allowable table keeps |tension|, |compression|
+};
 
-    const char* limit_open;
-    const char* limit_cell; // printf format with the allowable
-    const char* limit_close;
+// The limit row under a member's row: the allowable of each end action.
+struct LimitRow {
+    const char* open;
+    const char* cell; // printf format with the allowable
+    const char* close;
+};
 
+// How the smallest ratios of the summary are found and written.
+struct RatioRules {
     Category moment_category;  // where moment ratios go (no_category: nowhere)
     Category torsion_category; // where torsion ratios go
-    bool absolute_axial_ratio; // ratio = |allowable / |v||, else allowable / |v|
-    bool absolute_other_ratio;
-    int member1_sets[5];        // end actions that set their category outright at member 1 (0 ends)
-    Category summary_order[6];  // order of the summary lines (no_category ends)
+    bool absolute_axial;       // ratio = |allowable / |v||, else allowable / |v|
+    bool absolute_other;
+    int member1_sets[5];       // end actions that set their category outright at member 1 (0 ends)
+    Category summary_order[6]; // order of the summary lines (no_category ends)
 };
+
+struct CheckLayout {
+    int nc;            // end actions per member
+    Action action[13]; // kind of end action k = 1..nc
+    CheckRow row;
+    CheckLabels labels;
+    bool compression_equal_passes; // an axial force equal to the allowable passes
+    bool absolute_axial_limits;    // the allowable table keeps |tension|, |compression|
+    LimitRow limit_row;
+    RatioRules ratios;
+};
+
+// A member row that continues the "<TR>" its predecessor's limit row opened.
+inline constexpr CheckRow check_row_continued = {.open = "<TD>%3i</TD>", .value = "<TD>\n%8.3f", .close = ""};
+// A member row that opens a table row of its own.
+inline constexpr CheckRow check_row_opened = {.open = "<TR>\n\n<TD>\n%3i</TD>\n", .value = "<TD>\n%8.3f", .close = ""};
+
+// Limit rows with two decimals in a wide field, or with three.
+inline constexpr LimitRow limit_row_two_decimals = {
+    .open = "</TR><TR>\n\n<TD>\nlimit</TD>\n", .cell = "<TD>\n    %8.2f</TD>\n", .close = "</TR>\n\n"};
+inline constexpr LimitRow limit_row_three_decimals = {
+    .open = "</TR><TR>\n\n<TD>\nlimit</TD>\n", .cell = "<TD>\n%8.3f</TD>\n", .close = "</TR>\n\n"};
 
 // Allowable compressive stress (ksi) of a column of radius of gyration r and
 // length L (inches), with E and Fy whole ksi and effective length factor K.
@@ -69,13 +97,15 @@ int whole_ksi(float value);
 // A product stored in single precision; a decimal factor such as 0.6 enters
 // with its own value, not rounded to single precision first, so that
 // 0.6 * 50 * 36 gives 1080 as a hand check does.
-inline float times(double a, double b) { return static_cast<float>(a * b); }
+inline float times(double a, double b)
+{
+    return static_cast<float>(a * b);
+}
 
-// The dummy-member list of a CSV file: the count, then one number a line.
-void write_csv_dummy_list(std::FILE* f, int ndummy, const int dummy[]);
-
-// The smaller of the two column allowables; Fa(ry) when they are equal.
-inline float smaller_of(float fa_rx, float fa_ry) { return fa_rx < fa_ry ? fa_rx : fa_ry; }
+// Allowable compression force of a column of area A, radii of gyration r1
+// and r2 and length L: A times the smaller of the two allowable stresses
+// (the second when they are equal). E and Fy are taken in whole ksi.
+float column_allowable(float A, float r1, float r2, float L, float E, float Fy, float K);
 
 class MemberCheck {
 public:
@@ -90,8 +120,7 @@ public:
 
     // The CSV lines of members 1..m: "%i" and the end actions, then the
     // allowables on a line that starts with a comma.
-    template <class Actions>
-    void write_csv_rows(std::FILE* f, int m, Actions actions)
+    template <class Actions> void write_csv_rows(std::FILE* f, int m, Actions actions)
     {
         for (int i = 1; i <= m; ++i) {
             const float* v = actions(i);
@@ -108,8 +137,7 @@ public:
     // "dummy member - %i" for each dummy member in list order, clearing its
     // end actions (actions(i) gives member i's, 1-based) so that it sets no
     // minimum.
-    template <class Actions>
-    void write_dummy_members(HtmlReport& rep, int ndummy, const int dummy[], Actions actions)
+    template <class Actions> void write_dummy_members(HtmlReport& rep, int ndummy, const int dummy[], Actions actions)
     {
         for (int l = 1; l <= ndummy; ++l) {
             rep.printf("dummy member - %i\n", dummy[l]);
@@ -119,20 +147,9 @@ public:
         }
     }
 
-    // The end of every summary file: the dummy-member lines, "\n", then the
-    // minimum-ratio lines and the closing "\n".
-    template <class Actions>
-    void write_dummies_and_minima(HtmlReport& rep, int m, int ndummy, const int dummy[], Actions actions)
-    {
-        write_dummy_members(rep, ndummy, dummy, actions);
-        rep.printf("\n");
-        write_min_ratios(rep, m, actions);
-    }
-
     // Smallest ratios over members 1..m, actions(i) giving member i's end
     // actions (1-based); then the summary lines and the closing "\n".
-    template <class Actions>
-    void write_min_ratios(HtmlReport& rep, int m, Actions actions)
+    template <class Actions> void write_min_ratios(HtmlReport& rep, int m, Actions actions)
     {
         reset_minima();
         for (int i = 1; i <= m; ++i)

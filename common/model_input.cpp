@@ -1,5 +1,6 @@
 #include "model_input.h"
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -8,24 +9,28 @@
 
 namespace qm {
 
-void read_counts(AnalysisRun& run, const Capacities& cap, int d, int& m, int& nj, int& nr, int& nrj)
+void read_counts(AnalysisRun& run, ModelCore& s)
 {
+    const ModelSize& cap = s.size;
     HtmlReport& rep = run.report;
     rep.write_section_heading("Input Summary");
     rep.open_table();
     write_styled_row_start(rep);
-    run.scan("structure counts", 0, "%i,%i,%i,%i\n", &m, &nj, &nr, &nrj);
-    run.check_range("structure counts", 0, "number of members (m)", m, 0, cap.members);
-    run.check_range("structure counts", 0, "number of joints (nj)", nj, 0, cap.joints);
-    run.check_range("structure counts", 0, "number of support restraints (nr)", nr, 0, d * cap.joints);
-    run.check_range("structure counts", 0, "number of restrained joints (nrj)", nrj, 0, cap.joints);
-    write_parameters(rep, m, d * nj - nr, nj, nr, nrj);
+    run.scan("structure counts", 0, "%i,%i,%i,%i\n", &s.m, &s.nj, &s.nr, &s.nrj);
+    run.check_range("structure counts", 0, "number of members (m)", s.m, 0, cap.members);
+    run.check_range("structure counts", 0, "number of joints (nj)", s.nj, 0, cap.joints);
+    run.check_range("structure counts", 0, "number of support restraints (nr)", s.nr, 0,
+                    cap.dofs_per_joint * cap.joints);
+    run.check_range("structure counts", 0, "number of restrained joints (nrj)", s.nrj, 0, cap.joints);
+    write_parameters(rep, s.m, cap.dofs_per_joint * s.nj - s.nr, s.nj, s.nr, s.nrj);
 }
 
-void read_joint_coordinates(AnalysisRun& run, int nj, float x[], float y[], float z[], FeetRule rule)
+void read_joint_coordinates(AnalysisRun& run, ModelCore& s, bool with_z, FeetRule rule)
 {
+    int nj = s.nj;
+    float *x = s.x.data(), *y = s.y.data(), *z = s.z.data();
     for (int j = 1; j <= nj; ++j) {
-        if (z)
+        if (with_z)
             run.scan("joint", j, "%f,%f,%f", &x[j], &y[j], &z[j]);
         else
             run.scan("joint", j, "%f,%f", &x[j], &y[j]);
@@ -37,13 +42,13 @@ void read_joint_coordinates(AnalysisRun& run, int nj, float x[], float y[], floa
     rep.write_section_heading("Joint Coordinates");
     rep.open_table();
     write_styled_row_start(rep);
-    if (z)
+    if (with_z)
         rep.printf("joint</TD><TD>x (feet)</TD><TD>y (feet)</TD><TD>z (feet)\n");
     else
         rep.printf("joint</TD><TD>x (feet)</TD><TD>y (feet)\n");
     for (int j = 1; j <= nj; ++j) {
         rep.printf("<TR>\n<TD>\n");
-        if (z)
+        if (with_z)
             rep.printf("%2i</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f", j, in_feet(x[j]), in_feet(y[j]), in_feet(z[j]));
         else
             rep.printf("%2i</TD><TD>%8.3f</TD><TD>%8.3f", j, in_feet(x[j]), in_feet(y[j]));
@@ -52,12 +57,21 @@ void read_joint_coordinates(AnalysisRun& run, int nj, float x[], float y[], floa
     rep.close_table();
 }
 
-int read_restraint(AnalysisRun& run, int r, int nj, DofNumbering& dofs)
+void check_member_joints(AnalysisRun& run, int i, int jj, int jk, int nj)
 {
+    run.check_range("member", i, "start joint", jj, 1, nj);
+    run.check_range("member", i, "end joint", jk, 1, nj);
+}
+
+// Restraint record r: the joint number, then its d flags (0 or 1), stored
+// in the numbering. Returns the joint number.
+static int read_restraint(AnalysisRun& run, int r, ModelCore& s)
+{
+    DofNumbering& dofs = s.dofs;
     int j = 0;
     int f[6] = {};
     run.scan("restraint", r, "%i", &j);
-    run.check_range("restraint", r, "joint", j, 1, nj);
+    run.check_range("restraint", r, "joint", j, 1, s.nj);
     switch (dofs.d()) {
     case 2: run.scan("restraint", r, "%i,%i", &f[0], &f[1]); break;
     case 3: run.scan("restraint", r, "%i,%i,%i", &f[0], &f[1], &f[2]); break;
@@ -70,95 +84,82 @@ int read_restraint(AnalysisRun& run, int r, int nj, DofNumbering& dofs)
     return j;
 }
 
-void number_and_check_restraints(AnalysisRun& run, DofNumbering& dofs, int nj, int nr)
+void read_restraint_records(AnalysisRun& run, ModelCore& s, void (*row)(HtmlReport& rep, const ModelCore& s, int j))
 {
-    dofs.number(nj, nr);
-    if (dofs.flags_set() != nr)
+    DofNumbering& dofs = s.dofs;
+    dofs.clear();
+    for (int r = 1; r <= s.nrj; ++r) {
+        int j = read_restraint(run, r, s);
+        if (row)
+            row(run.report, s, j);
+    }
+}
+
+void number_restraints(AnalysisRun& run, ModelCore& s)
+{
+    DofNumbering& dofs = s.dofs;
+    dofs.number(s.nj, s.nr);
+    if (dofs.flags_set() != s.nr)
         run.fail("restraints", 0,
-                 "number of support restraints (nr) is " + std::to_string(nr) + " but " +
+                 "number of support restraints (nr) is " + std::to_string(s.nr) + " but " +
                      std::to_string(dofs.flags_set()) + " restraint flags are set");
 }
 
-void read_restraint_records(AnalysisRun& run, DofNumbering& dofs, int nj, int nr, int nrj)
+void write_restraint_row(HtmlReport& rep, const ModelCore& s, int j)
 {
-    dofs.clear();
-    for (int r = 1; r <= nrj; ++r)
-        read_restraint(run, r, nj, dofs);
-    number_and_check_restraints(run, dofs, nj, nr);
+    const DofNumbering& dofs = s.dofs;
+    rep.printf("<TR>\n");
+    rep.printf("<TD>\n%i</TD>", j);
+    for (int k = 1; k <= dofs.d(); ++k)
+        rep.printf(dofs.rl[dofs.raw(j, k)] != 0 ? "<TD>\nrestrained</TD>" : "<TD>\nunrestrained</TD>");
+    rep.printf("</TR>\n");
 }
 
-void write_restraints_by_joint(HtmlReport& rep, const DofNumbering& dofs, int nj, const char* titles)
+void write_restraints_by_joint(HtmlReport& rep, const ModelCore& s, const char* titles)
 {
-    rep.write_section_heading("Joint Restraints");
-    rep.open_table();
-    rep.printf("<TR>\n<TD>\n");
-    rep.printf("%s", titles);
-    rep.printf("</TD>\n</TR>\n");
-    for (int j = 1; j <= nj; ++j)
-        write_restraint_row(rep, j, &dofs.rl[dofs.raw(j, 1)], dofs.d());
+    open_echo_table(rep, "Joint Restraints", titles);
+    for (int j = 1; j <= s.nj; ++j)
+        write_restraint_row(rep, s, j);
     rep.close_table();
 }
 
-void stop_zero_length_plane(AnalysisRun& run, int i, int jk, int jj, float dx, float dy)
+[[noreturn]] static void stop_zero_length(AnalysisRun& run, int i, int jk, int jj, const float d[], bool with_z,
+                                          bool details_on_console)
 {
     std::printf("\nERROR - divide by 0\none length was 0\n");
+    if (details_on_console) {
+        std::printf("i = %i\n", i);
+        std::printf("jk[i] = %i    jj[i] = %i\n", jk, jj);
+        std::printf("xcl = %f  ycl = %f  zcl = %f\n\n", d[0], d[1], d[2]);
+    }
     HtmlReport& rep = run.report;
     rep.printf("\nERROR\tdivide by 0\n");
     rep.printf("i = %i\n", i);
     rep.printf("jk[i] = %f    jj[i] = %f\n", static_cast<double>(jk), static_cast<double>(jj));
-    rep.printf("xcl = %f  ycl = %f\n\n", dx, dy);
+    if (with_z)
+        rep.printf("xcl = %f  ycl = %f  zcl = %f\n\n", d[0], d[1], d[2]);
+    else
+        rep.printf("xcl = %f  ycl = %f\n\n", d[0], d[1]);
     run.stop();
 }
 
-void read_load_counts(AnalysisRun& run, int& nlj, int& nlm)
+// The root of a single-precision sum, whether taken in single or in double
+// precision, rounds to the same single-precision length.
+void member_geometry(AnalysisRun& run, ModelCore& s, int i, bool with_z, bool details_on_console)
 {
-    run.scan("load counts", 0, "%i,%i\n", &nlj, &nlm);
-    write_load_counts(run.report, nlj, nlm);
-}
-
-void read_joint_loads(AnalysisRun& run, int nlj, int nj, int d, float AJ[])
-{
-    for (int l = 1; l <= nlj; ++l) {
-        int j = 0;
-        run.scan("joint load", l, "%i", &j);
-        run.check_range("joint load", l, "joint", j, 1, nj);
-        float* a = &AJ[d * (j - 1)];
-        switch (d) {
-        case 2: run.scan("joint load", l, "%f,%f", &a[1], &a[2]); break;
-        case 3: run.scan("joint load", l, "%f,%f,%f", &a[1], &a[2], &a[3]); break;
-        default: run.scan("joint load", l, "%f,%f,%f,%f,%f,%f", &a[1], &a[2], &a[3], &a[4], &a[5], &a[6]); break;
-        }
+    int a = s.jj[i], b = s.jk[i];
+    float dx = s.x[b] - s.x[a];
+    float dy = s.y[b] - s.y[a];
+    float dz = with_z ? s.z[b] - s.z[a] : 0.0f;
+    float sum = with_z ? dx * dx + dy * dy + dz * dz : dx * dx + dy * dy;
+    s.L[i] = std::sqrt(sum);
+    if (s.L[i] == 0.0f) {
+        const float d[3] = {dx, dy, dz};
+        stop_zero_length(run, i, b, a, d, with_z, details_on_console);
     }
-}
-
-void read_member_loads(AnalysisRun& run, int nlm, int m, int nc, const std::function<float*(int)>& row)
-{
-    for (int l = 1; l <= nlm; ++l) {
-        int i = 0;
-        run.scan("member load", l, nc == 4 ? "%i" : "%i\n", &i);
-        run.check_range("member load", l, "member", i, 1, m);
-        float* a = row(i);
-        switch (nc) {
-        case 4: run.scan("member load", l, "%f,%f,%f,%f", &a[1], &a[2], &a[3], &a[4]); break;
-        case 6: run.scan("member load", l, "%f,%f,%f,%f,%f,%f\n", &a[1], &a[2], &a[3], &a[4], &a[5], &a[6]); break;
-        default:
-            run.scan("member load", l, "%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f\n", &a[1], &a[2], &a[3], &a[4], &a[5],
-                     &a[6], &a[7], &a[8], &a[9], &a[10], &a[11], &a[12]);
-            break;
-        }
-    }
-}
-
-void read_dummy_list(AnalysisRun& run, const Capacities& cap, int m, int& ndummy, int dummy[])
-{
-    run.scan("dummy members", 0, "%i", &ndummy);
-    if (ndummy > cap.dummies)
-        run.fail("dummy members", 0,
-                 "number of dummy members " + std::to_string(ndummy) + " is above " + std::to_string(cap.dummies));
-    for (int l = 1; l <= ndummy; ++l) {
-        run.scan("dummy member", l, "%i", &dummy[l]);
-        run.check_range("dummy member", l, "member", dummy[l], 1, m);
-    }
+    s.xcl[i] = dx / s.L[i];
+    s.ycl[i] = dy / s.L[i];
+    s.zcl[i] = dz / s.L[i];
 }
 
 } // namespace qm

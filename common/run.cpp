@@ -4,8 +4,7 @@
 
 namespace qm {
 
-AnalysisRun::AnalysisRun(const ProgramIdentity& id, bool footer_on_error)
-    : id_(id), footer_on_error_(footer_on_error)
+AnalysisRun::AnalysisRun(const ProgramIdentity& id, bool footer_on_error) : id_(id), footer_on_error_(footer_on_error)
 {
 }
 

@@ -36,10 +36,9 @@ public:
 
     // Reads one record. A record is named by a label and, where it has one,
     // its number (index 0: none), for example ("member", 3).
-    template <class... T>
-    void scan(const char* label, int index, const char* fmt, T*... out)
+    template <class... T> void scan(const char* label, int index, const char* fmt, T*... out)
     {
-        static_assert(((std::is_same_v<T, int> || std::is_same_v<T, float>) && ...));
+        static_assert(((std::is_same_v<T, int> || std::is_same_v<T, float>)&&...));
         ScanField fields[] = {ScanField{std::is_same_v<T, int> ? 'i' : 'f', out}...};
         read_record(label, index, fmt, fields, static_cast<int>(sizeof...(T)));
     }

@@ -21,7 +21,11 @@ struct ScanField {
 class Scanner {
 public:
     explicit Scanner(std::FILE* f = nullptr) : f_(f) {}
-    void attach(std::FILE* f) { f_ = f; line_ = 1; }
+    void attach(std::FILE* f)
+    {
+        f_ = f;
+        line_ = 1;
+    }
 
     // Reads one record; on failure returns false and describes it in problem().
     bool scan(const char* fmt, const ScanField* fields, int nfields);

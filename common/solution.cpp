@@ -16,14 +16,14 @@ void assemble(StiffnessMatrix& sm, const MemberSet& members, const DofNumbering&
 {
     MemberMatrix sms;
     int raw[13] = {};
-    for (int i = 1; i <= members.members(); ++i) {
+    for (int i = 1; i <= members.m; ++i) {
         members.global_stiffness(i, sms, raw);
         sm.assemble_member(sms, raw, dofs);
     }
 }
 
-void check_diagonal(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs,
-                    const DiagonalFailureLines& lines, int m, int nrj)
+void check_diagonal(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, const DiagonalFailureLines& lines,
+                    int m, int nrj)
 {
     int n = dofs.n;
     int first = 0;
@@ -74,7 +74,7 @@ double equilibrium_residual(const MemberSet& members, const DofNumbering& dofs, 
     int raw[13] = {};
     double u[13];
     int eq[13];
-    for (int i = 1; i <= members.members(); ++i) {
+    for (int i = 1; i <= members.m; ++i) {
         members.global_stiffness(i, sms, raw);
         for (int c = 1; c <= sms.nd; ++c) {
             eq[c] = dofs.equation(raw[c]);
@@ -104,8 +104,8 @@ double equilibrium_residual(const MemberSet& members, const DofNumbering& dofs, 
     return worst_residual / load;
 }
 
-void solve(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, const MemberSet& members,
-           const float AJ[], SolutionVectors& v, const DofNames& names)
+void solve(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, const MemberSet& members, const float AJ[],
+           SolutionVectors& v, const DofNames& names)
 {
     int total = dofs.n + dofs.nr;
     for (int q = 1; q <= total; ++q)

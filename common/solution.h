@@ -8,6 +8,7 @@
 // the run naming the joint and the direction concerned.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "dof_numbering.h"
@@ -16,13 +17,12 @@
 
 namespace qm {
 
-// What the solution needs from a program's members: each member's stiffness
-// in global axes and the raw degrees of freedom of its rows and columns.
-class MemberSet {
-public:
-    virtual ~MemberSet() = default;
-    virtual int members() const = 0;
-    virtual void global_stiffness(int i, MemberMatrix& sms, int raw[]) const = 0;
+// What the solution needs from a program's members: how many there are and
+// each member's stiffness in global axes with the raw degrees of freedom of
+// its rows and columns.
+struct MemberSet {
+    int m;
+    std::function<void(int i, MemberMatrix& sms, int raw[])> global_stiffness;
 };
 
 // The program's own lines of the zero-diagonal stop.
@@ -33,6 +33,18 @@ struct DiagonalFailureLines {
     const char* array_size; // "%i" format with n, or null
     const char* counts;     // "%i,%i,%i,%i" format with m, nj, nr, nrj, or null
     const char* tail;       // or null
+};
+
+// The lines of the programs that list each free equation without stiffness
+// by its bare number, with no size or counts lines.
+inline constexpr DiagonalFailureLines zero_diagonal_by_number = {
+    .report_head = {"\nERROR\t0 on primary diagonal\n", "and entire array columns.\n", "Structure is indeterminante\n",
+                    nullptr},
+    .console = "\nERROR\t0 on primary diagonal\n",
+    .entry = "%i\n",
+    .array_size = nullptr,
+    .counts = nullptr,
+    .tail = nullptr,
 };
 
 // Load and result vectors by degree of freedom, 1-based, sized once.
@@ -65,8 +77,8 @@ inline constexpr double residual_tolerance = 0.5;
 void assemble(StiffnessMatrix& sm, const MemberSet& members, const DofNumbering& dofs);
 
 // Stops with the program's lines when a free equation has no stiffness.
-void check_diagonal(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs,
-                    const DiagonalFailureLines& lines, int m, int nrj);
+void check_diagonal(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, const DiagonalFailureLines& lines,
+                    int m, int nrj);
 
 // Inverts the free block; stops when the structure turns out unstable.
 void invert_or_stop(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, const DofNames& names);
@@ -74,8 +86,8 @@ void invert_or_stop(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& d
 // Combined loads AC[equation of q] = AJ[q] + AE[q], displacements, the
 // equilibrium check against the members, reactions, and the expansion of D
 // and AR to raw order.
-void solve(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, const MemberSet& members,
-           const float AJ[], SolutionVectors& v, const DofNames& names);
+void solve(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, const MemberSet& members, const float AJ[],
+           SolutionVectors& v, const DofNames& names);
 
 // Largest residual of the free equations, relative to the largest free load,
 // with the members' stiffness in double precision; *worst is its equation.

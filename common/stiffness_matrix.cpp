@@ -6,8 +6,8 @@
 namespace qm {
 
 StiffnessMatrix::StiffnessMatrix(int capacity)
-    : C_(capacity), stride_(static_cast<std::size_t>(capacity) + 1),
-      K_(stride_ * stride_, 0.0f), B_(stride_ * stride_, 0.0f)
+    : C_(capacity), stride_(static_cast<std::size_t>(capacity) + 1), K_(stride_ * stride_, 0.0f),
+      B_(stride_ * stride_, 0.0f)
 {
 }
 

@@ -7,54 +7,40 @@
 // turned 90 degrees counter-clockwise from x, rotation and moment about z.
 #pragma once
 
-#include "dof_numbering.h"
-#include "html_report.h"
+#include "model_core.h"
 #include "run.h"
 
 namespace frame2d {
 
-inline constexpr int joint_capacity = 200;
 inline constexpr int member_capacity = 700;
-inline constexpr int matrix_capacity = 603;
-inline constexpr int dummy_capacity = 701;
-inline constexpr int dofs_per_joint = 3;
 
-extern const qm::ProgramIdentity identity;
+inline constexpr qm::ModelSize model_size = {.joints = 200,
+                                             .members = member_capacity,
+                                             .matrix_order = 603,
+                                             .dummies = 701,
+                                             .dofs_per_joint = 3,
+                                             .end_actions = 6};
 
-struct StructureModel {
-    int m = 0;   // members
-    int nj = 0;  // joints
-    int nr = 0;  // restrained degrees of freedom
-    int nrj = 0; // restrained joints (restraint records)
+// A member's section and material.
+struct Section {
+    float A;  // area, in^2
+    float Iz; // moment of inertia, in^4
+    float E;  // modulus of elasticity, ksi
+    float Fy; // yield strength, ksi
+    float rx; // radii of gyration, inches
+    float ry;
+};
 
-    float x[joint_capacity + 1] = {}; // joint coordinates, inches
-    float y[joint_capacity + 1] = {};
+// The section of a member whose area is read as 0.
+inline constexpr Section default_section = {.A = 2.94f, .Iz = 0.114f, .E = 29000, .Fy = 36, .rx = 0.643f, .ry = 2.05f};
 
-    int jj[member_capacity + 1] = {};   // start joint
-    int jk[member_capacity + 1] = {};   // end joint
-    float A[member_capacity + 1] = {};  // area, in^2
-    float Iz[member_capacity + 1] = {}; // moment of inertia, in^4
-    float E[member_capacity + 1] = {};  // modulus of elasticity, ksi
-    float Fy[member_capacity + 1] = {}; // yield strength, ksi
-    float rx[member_capacity + 1] = {}; // radii of gyration, inches
-    float ry[member_capacity + 1] = {};
-    float L[member_capacity + 1] = {};   // length, inches
-    float xcl[member_capacity + 1] = {}; // direction cosines
-    float ycl[member_capacity + 1] = {};
+struct StructureModel : qm::ModelCore {
+    StructureModel() : ModelCore(model_size) {}
 
-    float AJ[matrix_capacity + 1] = {}; // joint loads by raw number: kips, inch-kips
-    // Member loads (fixed-end actions in member axes), later the end actions:
-    // start force x, start force y, start moment z, then the same at the end.
-    float AML[member_capacity + 1][7] = {};
-
-    int nlj = 0, nlm = 0; // loaded joints, loaded members
-    int ndummy = 0;
-    int dummy[dummy_capacity + 1] = {}; // dummy member numbers, input order
+    Section sec[member_capacity + 1] = {};
 };
 
 // Counts, joints, members and restraints, with their echo.
-void read_structure(qm::AnalysisRun& run, StructureModel& s, qm::DofNumbering& dofs);
-// Joint loads, member loads and dummy members, with their echo; closes the input.
-void read_loads(qm::AnalysisRun& run, StructureModel& s);
+void read_structure(qm::AnalysisRun& run, StructureModel& s);
 
 } // namespace frame2d

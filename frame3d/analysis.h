@@ -1,31 +1,19 @@
-// Space frame analysis: member stiffness, assembly, loads, solution, end
-// actions and the three result files.
+// Space frame analysis: member stiffness in global axes, equivalent joint
+// loads, end actions and allowable forces.
 #pragma once
 
-#include "dof_numbering.h"
+#include "member_check.h"
 #include "model.h"
-#include "run.h"
-#include "solution.h"
+#include "stiffness_matrix.h"
 
 namespace frame3d {
 
-// The members as the solution sees them: stiffness in global axes.
-class SpaceFrameMembers : public qm::MemberSet {
-public:
-    explicit SpaceFrameMembers(const StructureModel& s) : s_(s) {}
-    int members() const override { return s_.m; }
-    void global_stiffness(int i, qm::MemberMatrix& sms, int raw[]) const override;
-
-private:
-    const StructureModel& s_;
-};
-
-// The member stiffness in member axes, times the rotation: P = SM * RT, with
-// RT the 12 x 12 block diagonal of four R.
-void member_stiffness_times_rotation(const StructureModel& s, int i, float P[13][13]);
-
-// Runs everything after the restraints are read: assembly, inversion, loads,
-// solution and all output. Returns when the summary file is written.
-void analyse(qm::AnalysisRun& run, StructureModel& s, qm::DofNumbering& dofs);
+// Member i's stiffness in global axes; raw[1..12] its degrees of freedom.
+void global_stiffness(const StructureModel& s, int i, qm::MemberMatrix& sms, int raw[]);
+// Member loads turned into joint loads in global axes, subtracted from AE.
+void equivalent_joint_loads(const StructureModel& s, float AE[]);
+// End actions in member axes from the joint displacements D (raw order).
+void member_end_actions(StructureModel& s, const float D[]);
+qm::Allowables allowables(const StructureModel& s, int i);
 
 } // namespace frame3d

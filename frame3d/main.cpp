@@ -1,17 +1,8 @@
 // frame3d: linear-elastic analysis of a space frame ("spacefr.in") with an
 // allowable-stress check of every member.
-#include <cstdio>
-
-#include "analysis.h"
+#include "frame3d.h"
 
 int main()
 {
-    static frame3d::StructureModel model;
-    static qm::DofNumbering dofs(frame3d::dofs_per_joint, frame3d::joint_capacity);
-    qm::AnalysisRun run(frame3d::identity, true);
-    run.start();
-    frame3d::read_structure(run, model, dofs);
-    frame3d::analyse(run, model, dofs);
-    std::printf("successfully completed\n");
-    return 0;
+    return qm::run_program<frame3d::StructureModel>(frame3d::tables);
 }

@@ -1,5 +1,6 @@
 // The space frame model: joints, members with their section properties and
-// member axes, restraints, loads and dummy members, at fixed capacities.
+// member axes, on top of what every model holds (counts, restraints, loads,
+// dummy members).
 //
 // Member axes: x runs from the start joint to the end joint; y lies in the
 // vertical plane through the member (global y is vertical) and z is
@@ -7,60 +8,45 @@
 // axes as rows, in global components, so member = R * global.
 #pragma once
 
-#include "dof_numbering.h"
-#include "html_report.h"
+#include "model_core.h"
 #include "run.h"
 
 namespace frame3d {
 
-inline constexpr int joint_capacity = 250;
 inline constexpr int member_capacity = 1000;
-inline constexpr int matrix_capacity = 1506;
-inline constexpr int dummy_capacity = 1000;
-inline constexpr int dofs_per_joint = 6;
 
-extern const qm::ProgramIdentity identity;
+inline constexpr qm::ModelSize model_size = {.joints = 250,
+                                             .members = member_capacity,
+                                             .matrix_order = 1506,
+                                             .dummies = 1000,
+                                             .dofs_per_joint = 6,
+                                             .end_actions = 12};
 
-struct StructureModel {
-    int m = 0;   // members
-    int nj = 0;  // joints
-    int nr = 0;  // restrained degrees of freedom
-    int nrj = 0; // restrained joints (restraint records)
+// A member's section and material.
+struct Section {
+    float A;  // area, in^2
+    float ix; // torsion constant, in^4
+    float iy; // moment of inertia about member y, in^4
+    float iz; // moment of inertia about member z, in^4
+    float E;  // modulus of elasticity, ksi
+    float G;  // modulus of rigidity, ksi
+    float Fy; // yield strength, ksi
+    float rx; // radii of gyration, inches
+    float ry;
+};
 
-    float x[joint_capacity + 1] = {}; // joint coordinates, inches
-    float y[joint_capacity + 1] = {};
-    float z[joint_capacity + 1] = {};
+// The section of a member whose area is read as 0.
+inline constexpr Section default_section = {
+    .A = 2.94f, .ix = 12.3f, .iy = 1.22f, .iz = 0.114f, .E = 29000, .G = 11000, .Fy = 36, .rx = 0.643f, .ry = 2.05f};
 
-    int jj[member_capacity + 1] = {};   // start joint
-    int jk[member_capacity + 1] = {};   // end joint
-    float A[member_capacity + 1] = {};  // area, in^2
-    float ix[member_capacity + 1] = {}; // torsion constant, in^4
-    float iy[member_capacity + 1] = {}; // moment of inertia about member y, in^4
-    float iz[member_capacity + 1] = {}; // moment of inertia about member z, in^4
-    float E[member_capacity + 1] = {};  // modulus of elasticity, ksi
-    float G[member_capacity + 1] = {};  // modulus of rigidity, ksi
-    float Fy[member_capacity + 1] = {}; // yield strength, ksi
-    float rx[member_capacity + 1] = {}; // radii of gyration, inches
-    float ry[member_capacity + 1] = {};
-    float L[member_capacity + 1] = {};  // length, inches
-    float xcl[member_capacity + 1] = {}; // direction cosines
-    float ycl[member_capacity + 1] = {};
-    float zcl[member_capacity + 1] = {};
+struct StructureModel : qm::ModelCore {
+    StructureModel() : ModelCore(model_size) {}
+
+    Section sec[member_capacity + 1] = {};
     float R[member_capacity + 1][4][4] = {}; // rotation matrix, 1-based
-
-    float AJ[matrix_capacity + 1] = {}; // joint loads by raw number: kips, inch-kips
-    // Member loads (fixed-end actions in member axes), later the end actions:
-    // per end axial force, shear y, shear z, torsion, moment y, moment z.
-    float AML[member_capacity + 1][13] = {};
-
-    int nlj = 0, nlm = 0; // loaded joints, loaded members
-    int ndummy = 0;
-    int dummy[dummy_capacity + 1] = {}; // dummy member numbers, input order
 };
 
 // Counts, joints, members and restraints, with their echo.
-void read_structure(qm::AnalysisRun& run, StructureModel& s, qm::DofNumbering& dofs);
-// Joint loads, member loads and dummy members, with their echo; closes the input.
-void read_loads(qm::AnalysisRun& run, StructureModel& s);
+void read_structure(qm::AnalysisRun& run, StructureModel& s);
 
 } // namespace frame3d

@@ -1,27 +1,19 @@
-// Plane truss analysis: member stiffness, assembly, loads, solution, bar
-// forces with their checks, and the three result files.
+// Plane truss analysis: member stiffness in global axes, equivalent joint
+// loads, bar forces and allowable forces.
 #pragma once
 
-#include "dof_numbering.h"
+#include "member_check.h"
 #include "model.h"
-#include "run.h"
-#include "solution.h"
+#include "stiffness_matrix.h"
 
 namespace truss2d {
 
-// The members as the solution sees them: axial stiffness in global axes.
-class PlaneTrussMembers : public qm::MemberSet {
-public:
-    explicit PlaneTrussMembers(const StructureModel& s) : s_(s) {}
-    int members() const override { return s_.m; }
-    void global_stiffness(int i, qm::MemberMatrix& sms, int raw[]) const override;
-
-private:
-    const StructureModel& s_;
-};
-
-// Runs everything after the restraints are read: assembly, inversion, loads,
-// solution and all output. Returns when the summary file is written.
-void analyse(qm::AnalysisRun& run, StructureModel& s, qm::DofNumbering& dofs);
+// Member i's axial stiffness in global axes; raw[1..4] its degrees of freedom.
+void global_stiffness(const StructureModel& s, int i, qm::MemberMatrix& sms, int raw[]);
+// Member loads turned into joint loads in global axes, subtracted from AE.
+void equivalent_joint_loads(const StructureModel& s, float AE[]);
+// Bar forces from the joint displacements D (raw order), added to AML.
+void member_end_actions(StructureModel& s, const float D[]);
+qm::Allowables allowables(const StructureModel& s, int i);
 
 } // namespace truss2d

@@ -1,0 +1,12 @@
+// frame3d as the shared run sees it: its model, steps and report tables.
+#pragma once
+
+#include "analysis.h"
+#include "model.h"
+#include "program.h"
+
+namespace frame3d {
+
+extern const qm::ProgramTables tables;
+
+} // namespace frame3d
