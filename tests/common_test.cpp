@@ -9,6 +9,7 @@
 #include <string>
 
 #include "dof_numbering.h"
+#include "harness.h"
 #include "member_check.h"
 #include "scanner.h"
 #include "stiffness_matrix.h"
@@ -205,8 +206,8 @@ std::string check_row(const qm::CheckLayout& layout, float axial, float shear, c
     return s;
 }
 
-const std::string pass = "<B><FONT COLOR=\"green\" FACE=\"Times New Roman\"> pass";
-const std::string fail = "<B><FONT COLOR=\"red\" FACE=\"Times New Roman\"> fail";
+const std::string& pass = qmtest::pass_mark;
+const std::string& fail = qmtest::fail_mark;
 
 TEST(CheckCells, CompressionEqualToTheAllowablePassesWhereEqualityPasses)
 {

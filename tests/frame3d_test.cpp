@@ -19,25 +19,9 @@ namespace {
 const std::string section = "10,1,50,100,29000,11000,36,2,2";
 const double E = 29000, Iy = 50, Iz = 100;
 
-struct Outcome {
-    RunResult run;
-    std::string htm, csv, txt;
-    bool csv_written = false, txt_written = false;
-};
+using Outcome = qmtest::Analysis;
 
-Outcome analyse(const std::string& input)
-{
-    ProgramDir dir;
-    dir.write("spacefr.in", input);
-    Outcome o;
-    o.run = dir.run(FRAME3D);
-    o.htm = dir.read("spacefr.htm");
-    o.csv_written = dir.exists("spacefr.csv");
-    o.txt_written = dir.exists("spacefr.txt");
-    o.csv = dir.read("spacefr.csv");
-    o.txt = dir.read("spacefr.txt");
-    return o;
-}
+Outcome analyse(const std::string& input) { return qmtest::analyse(FRAME3D, "spacefr", input); }
 
 // CSV lines: 0 counts, then nj displacement lines, nj reaction lines, two per member.
 double displacement(const Outcome& o, int joint, int k) { return csv_value(o.csv, joint, k); }
@@ -46,18 +30,18 @@ double end_action(const Outcome& o, int nj, int member, int k) { return csv_valu
 
 void expect_success(const Outcome& o)
 {
-    ASSERT_EQ(o.run.status, 0) << o.run.console;
-    EXPECT_EQ(o.run.console, "successfully completed\n");
-    EXPECT_EQ(o.run.errors, "");
+    ASSERT_EQ(o.result.status, 0) << o.result.console;
+    EXPECT_EQ(o.result.console, "successfully completed\n");
+    EXPECT_EQ(o.result.errors, "");
 }
 
 void expect_error_stop(const Outcome& o)
 {
-    EXPECT_EQ(o.run.status, 1);
-    EXPECT_EQ(o.run.errors, "");
+    EXPECT_EQ(o.result.status, 1);
+    EXPECT_EQ(o.result.errors, "");
     EXPECT_FALSE(o.csv_written);
     EXPECT_FALSE(o.txt_written);
-    const std::string footer = "            </FONT>        </TD>\n</TR></TABLE>\n</BODY></HTML>\n";
+    const std::string& footer = qmtest::footer;
     ASSERT_GE(o.htm.size(), footer.size());
     EXPECT_EQ(o.htm.substr(o.htm.size() - footer.size()), footer);
 }
@@ -188,33 +172,12 @@ TEST(Frame3dLarge, FullSizeFrameReactionsBalanceTheLoads)
 
 // ---------------------------------------------------------------- stops
 
-TEST(Frame3dStops, MissingInputFileFailsWithoutAReport)
-{
-    ProgramDir dir;
-    RunResult r = dir.run(FRAME3D);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.console, "  trouble opening spacefr.in\n");
-    EXPECT_FALSE(dir.exists("spacefr.htm"));
-}
-
-// An output file that cannot be written is a failure, not a success.
-TEST(Frame3dStops, UnwritableCsvFileFails)
-{
-    ProgramDir dir;
-    dir.write("spacefr.in", "1,2,6,1\n0,0,0\n120,0,0\n1,2," + section + "\n1\n1,1,1,1,1,1\n1,0\n2\n0,-1,0,0,0,0\n0\n");
-    std::filesystem::create_directory(dir.path() + "/spacefr.csv");
-    RunResult r = dir.run(FRAME3D);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.console, "  trouble opening spacefr.csv\n");
-    EXPECT_FALSE(dir.exists("spacefr.txt"));
-}
-
 TEST(Frame3dStops, ZeroLengthMemberStopsInsideTheMemberTable)
 {
     Outcome o = analyse("2,3,6,1\n0,0,0\n120,0,0\n120,0,0\n1,2," + section + "\n2,3," + section +
                         "\n1\n1,1,1,1,1,1\n1,0\n2\n0,-1,0,0,0,0\n0\n");
     expect_error_stop(o);
-    EXPECT_EQ(o.run.console, "\nERROR - divide by 0\none length was 0\n");
+    EXPECT_EQ(o.result.console, "\nERROR - divide by 0\none length was 0\n");
     EXPECT_NE(o.htm.find("</TD>\n</TR>\n\nERROR\tdivide by 0\ni = 2\njk[i] = 3.000000    jj[i] = 2.000000\n"
                          "xcl = 0.000000  ycl = 0.000000  zcl = 0.000000\n\n            </FONT>"),
               std::string::npos);
@@ -228,7 +191,7 @@ TEST(Frame3dStops, UnconnectedJointStopsOnTheZeroDiagonal)
     Outcome o = analyse("1,3,6,1\n0,0,0\n120,0,0\n240,0,0\n1,2," + section +
                         "\n1\n1,1,1,1,1,1\n1,0\n2\n0,-1,0,0,0,0\n0\n");
     expect_error_stop(o);
-    EXPECT_EQ(o.run.console, "\nERROR\t0 on primary diagonal\n");
+    EXPECT_EQ(o.result.console, "\nERROR\t0 on primary diagonal\n");
     EXPECT_NE(o.htm.find("\nERROR\t0 on primary diagonal\nand entire array columns.\nStructure is indeterminate\n"
                          "diagonal entry = 7\ndiagonal entry = 8\ndiagonal entry = 9\ndiagonal entry = 10\n"
                          "diagonal entry = 11\ndiagonal entry = 12\narray size = 12\n1,3,6,1\n            </FONT>"),
@@ -250,7 +213,7 @@ TEST_P(Frame3dBadInput, StopsNamingFileLineAndRecord)
 {
     Outcome o = analyse(GetParam().input);
     expect_error_stop(o);
-    EXPECT_EQ(o.run.console, GetParam().console + "\n");
+    EXPECT_EQ(o.result.console, GetParam().console + "\n");
     EXPECT_NE(o.htm.find("\nERROR\t" + GetParam().console + "\n"), std::string::npos);
 }
 
@@ -328,7 +291,7 @@ TEST(Frame3dStops, NegativeCountsMeanNone)
 void expect_unstable(const Outcome& o, const std::string& console)
 {
     expect_error_stop(o);
-    EXPECT_EQ(o.run.console, console + "\n");
+    EXPECT_EQ(o.result.console, console + "\n");
     EXPECT_NE(o.htm.find("\nERROR\t" + console + "\n"), std::string::npos);
 }
 
@@ -370,8 +333,8 @@ TEST(Frame3dInstability, FullSizeFrameWithoutSupportsIsCaught)
     b.fixed_base = false;
     Outcome o = analyse(qmtools::make_space_frame_input(b));
     expect_error_stop(o);
-    EXPECT_NE(o.run.console.find("unstable"), std::string::npos);
-    EXPECT_NE(o.run.console.find(" of joint "), std::string::npos);
+    EXPECT_NE(o.result.console.find("unstable"), std::string::npos);
+    EXPECT_NE(o.result.console.find(" of joint "), std::string::npos);
 }
 
 TEST(Frame3dInstability, FullSizeFrameOnOnePinIsCaught)
@@ -380,7 +343,7 @@ TEST(Frame3dInstability, FullSizeFrameOnOnePinIsCaught)
     b.pinned_single_support = true;
     Outcome o = analyse(qmtools::make_space_frame_input(b));
     expect_error_stop(o);
-    EXPECT_NE(o.run.console.find("unstable"), std::string::npos);
+    EXPECT_NE(o.result.console.find("unstable"), std::string::npos);
 }
 
 // A stiffness spread of ten orders of magnitude is still a stable structure.

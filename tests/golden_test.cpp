@@ -30,13 +30,8 @@ void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.program << "/" <<
 
 std::vector<GoldenCase> golden_cases()
 {
-    const std::pair<const char*, const char*> programs[] = {
-        {"frame3d", FRAME3D},
-        {"frame2d", FRAME2D},
-        {"truss2d", TRUSS2D},
-    };
     std::vector<GoldenCase> cases;
-    for (const auto& [name, path] : programs) {
+    for (const auto& [name, path, stem] : qmtest::analysis_programs()) {
         fs::path root = fs::path(GOLDEN_DIR) / name;
         if (!fs::is_directory(root))
             continue;

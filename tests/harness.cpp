@@ -57,6 +57,60 @@ RunResult ProgramDir::run(const std::string& program) const
     return r;
 }
 
+const std::vector<ProgramUnderTest>& analysis_programs()
+{
+    static const std::vector<ProgramUnderTest> programs = {
+#ifdef FRAME3D
+        {"frame3d", FRAME3D, "spacefr"},
+#endif
+#ifdef FRAME2D
+        {"frame2d", FRAME2D, "planefr"},
+#endif
+#ifdef TRUSS3D
+        {"truss3d", TRUSS3D, "spacetr"},
+#endif
+#ifdef TRUSS2D
+        {"truss2d", TRUSS2D, "planetr"},
+#endif
+#ifdef GRILLAGE
+        {"grillage", GRILLAGE, "grid"},
+#endif
+#ifdef GIRDER
+        {"girder", GIRDER, "beam"},
+#endif
+    };
+    return programs;
+}
+
+void PrintTo(const ProgramUnderTest& p, std::ostream* os) { *os << p.name; }
+
+Analysis analyse(const char* program, const std::string& stem, const std::string& input)
+{
+    ProgramDir dir;
+    dir.write(stem + ".in", input);
+    Analysis a;
+    a.result = dir.run(program);
+    a.htm_written = dir.exists(stem + ".htm");
+    a.csv_written = dir.exists(stem + ".csv");
+    a.txt_written = dir.exists(stem + ".txt");
+    a.htm = mask_date(dir.read(stem + ".htm"));
+    a.csv = dir.read(stem + ".csv");
+    a.txt = mask_date(dir.read(stem + ".txt"));
+    return a;
+}
+
+const std::string pass_mark = "<B><FONT COLOR=\"green\" FACE=\"Times New Roman\"> pass";
+const std::string fail_mark = "<B><FONT COLOR=\"red\" FACE=\"Times New Roman\"> fail";
+const std::string footer = "            </FONT>        </TD>\n</TR></TABLE>\n</BODY></HTML>\n";
+const std::string table_open = "<TABLE ALIGN=\"CENTER\" BORDER=\"2\" CELLPADDING=\"2\" BGCOLOR=\"#FFFFCC\" "
+                               "STYLE=\"border : none ; margin : 7.2pt 3pt 7.2pt 7.2pt\">\n";
+
+std::string heading(const std::string& title)
+{
+    return "<BR><BR><B><FONT SIZE=\"6\" COLOR=\"#660099\" FACE=\"Times New Roman\">" + title +
+           "</FONT></B><FONT SIZE=\"5\" COLOR=\"navy\" FACE=\"Times New Roman\"><BR>\n\n";
+}
+
 std::string mask_date(std::string text)
 {
     static const std::regex html_date("Run date [ 0-9]{2}-[ 0-9]{2}-[0-9]{4}");

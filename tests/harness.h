@@ -2,7 +2,9 @@
 // it wrote, for end-to-end tests.
 #pragma once
 
+#include <ostream>
 #include <string>
+#include <vector>
 
 namespace qmtest {
 
@@ -28,6 +30,32 @@ public:
 private:
     std::string dir_;
 };
+
+// The analysis programs built in this tree, with the stem of their files.
+struct ProgramUnderTest {
+    const char* name; // "frame3d"
+    const char* path; // the binary
+    const char* stem; // "spacefr": spacefr.in, .htm, .csv, .txt
+};
+const std::vector<ProgramUnderTest>& analysis_programs();
+void PrintTo(const ProgramUnderTest& p, std::ostream* os);
+
+// One run of a program on an input text in a fresh directory, with what it
+// wrote (report and summary with the run date masked; empty when absent).
+struct Analysis {
+    RunResult result;
+    std::string htm, csv, txt;
+    bool htm_written = false, csv_written = false, txt_written = false;
+    bool has(const std::string& text) const { return htm.find(text) != std::string::npos; }
+};
+Analysis analyse(const char* program, const std::string& stem, const std::string& input);
+
+// Report markup that tests hold whole lines against.
+extern const std::string pass_mark;  // "<B><FONT COLOR=..green..> pass"
+extern const std::string fail_mark;
+extern const std::string footer;     // the closing lines of an error stop
+extern const std::string table_open; // the table opener
+std::string heading(const std::string& title);
 
 // Replaces the run date of a report or summary with "<date>".
 std::string mask_date(std::string text);

@@ -13,12 +13,6 @@
 
 namespace {
 
-struct Program {
-    const char* name;
-    const char* path;
-    const char* stem;
-};
-
 std::string example(const std::string& stem)
 {
     std::ifstream in(std::string(EXAMPLES_DIR) + "/" + stem + "/" + stem + ".in");
@@ -51,13 +45,11 @@ std::string mutate(std::string text, std::mt19937& rng)
     return text;
 }
 
-void PrintTo(const Program& p, std::ostream* os) { *os << p.name; }
-
-class Mutation : public ::testing::TestWithParam<Program> {};
+class Mutation : public ::testing::TestWithParam<qmtest::ProgramUnderTest> {};
 
 TEST_P(Mutation, EveryMutantCompletesOrStopsCleanly)
 {
-    const Program& p = GetParam();
+    const qmtest::ProgramUnderTest& p = GetParam();
     std::string original = example(p.stem);
     ASSERT_FALSE(original.empty());
     std::mt19937 rng(20261207);
@@ -86,10 +78,9 @@ TEST_P(Mutation, EveryMutantCompletesOrStopsCleanly)
     EXPECT_GT(stopped, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, Mutation,
-                         ::testing::Values(Program{"frame3d", FRAME3D, "spacefr"},
-                                           Program{"frame2d", FRAME2D, "planefr"},
-                                           Program{"truss2d", TRUSS2D, "planetr"}),
-                         [](const ::testing::TestParamInfo<Program>& info_) { return std::string(info_.param.name); });
+INSTANTIATE_TEST_SUITE_P(Examples, Mutation, ::testing::ValuesIn(qmtest::analysis_programs()),
+                         [](const ::testing::TestParamInfo<qmtest::ProgramUnderTest>& p) {
+                             return std::string(p.param.name);
+                         });
 
 } // namespace
