@@ -6,21 +6,10 @@
 
 namespace qm {
 
-bool HtmlReport::open(const char* path)
-{
-    f_ = std::fopen(path, "w");
-    return f_ != nullptr;
-}
-
-void HtmlReport::close()
-{
-    if (f_)
-        std::fclose(f_);
-    f_ = nullptr;
-}
-
 void HtmlReport::printf(const char* fmt, ...)
 {
+    if (!f_)
+        return;
     std::va_list ap;
     va_start(ap, fmt);
     std::vfprintf(f_, fmt, ap);
@@ -31,6 +20,8 @@ void HtmlReport::printf(const char* fmt, ...)
 // that "100%%" still prints one percent sign.
 void HtmlReport::qprintf(const char* fmt, ...)
 {
+    if (!f_)
+        return;
     std::string expanded;
     for (const char* p = fmt; *p; ++p) {
         if (p[0] == '%' && p[1] == 'c') {

@@ -21,9 +21,8 @@ class HtmlReport {
 public:
     static constexpr char quote = 34;
 
-    bool open(const char* path);
-    void close();
-    bool is_open() const { return f_ != nullptr; }
+    // Writes go to f (the report, later the summary file); null: nowhere.
+    void attach(std::FILE* f) { f_ = f; }
     std::FILE* file() { return f_; }
 
     // Plain formatted write.

@@ -44,47 +44,50 @@ struct ProgramTables {
 // The whole run: input and echo, assembly, the zero-diagonal stop and the
 // inversion (all before the loads are read), the loads, the solution, the
 // end actions, then the report's results, the CSV file and the summary.
-// Returns the exit status of a completed run; an error stop ends the process.
-template <class Model> int run_program(const ProgramTables& p)
+// Returns the exit status: 0 when the run completes, the status of its stop
+// otherwise (the stop has said why on the console and in the report).
+template <class Model>
+int run_program(const ProgramTables& p)
 {
-    auto model = std::make_unique<Model>();
-    Model& s = *model;
-    // The matrix and its inverse are the largest tables of the run (about
-    // 9 MB each for a space frame): allocated once.
-    static StiffnessMatrix sm(s.size.matrix_order);
-    static SolutionVectors v(s.size.matrix_order);
-    static MemberCheck check(p.check, s.size.members);
-
     AnalysisRun run(p.identity, p.footer_on_error);
-    run.start();
-    read_structure(run, s);
+    try {
+        auto model = std::make_unique<Model>();
+        Model& s = *model;
+        // The matrix and its inverse are the largest tables of the run
+        // (about 9 MB each for a space frame): allocated once.
+        static StiffnessMatrix sm(s.size.matrix_order);
+        static SolutionVectors v(s.size.matrix_order);
+        static MemberCheck check(p.check, s.size.members);
 
-    const MemberSet members = {s.m, [&](int i, MemberMatrix& sms, int raw[]) { global_stiffness(s, i, sms, raw); }};
-    sm.clear_matrix();
-    v.clear();
-    assemble(sm, members, s.dofs);
-    check_diagonal(run, sm, s.dofs, p.diagonal_failure, s.m, s.nrj);
-    invert_or_stop(run, sm, s.dofs, p.dof_names);
+        run.start();
+        read_structure(run, s);
 
-    read_loads(run, s, p.loads);
-    if (s.nlm != 0)
-        equivalent_joint_loads(s, v.AE.data());
-    solve(run, sm, s.dofs, members, s.AJ.data(), v, p.dof_names);
-    member_end_actions(s, v.D.data());
+        const MemberSet members = {s.m,
+                                   [&](int i, MemberMatrix& sms, int raw[]) { global_stiffness(s, i, sms, raw); }};
+        sm.clear_matrix();
+        v.clear();
+        assemble(sm, members, s.dofs);
+        check_diagonal(run, sm, s.dofs, p.diagonal_failure, s.m, s.nrj);
+        invert_or_stop(run, sm, s.dofs, p.dof_names);
 
-    write_displacement_table(run.report, p.displacements, s, v);
-    write_end_action_table(run.report, p.end_actions, check, s, [&](int i) { return allowables(s, i); });
-    run.report.close();
+        read_loads(run, s, p.loads);
+        if (s.nlm != 0)
+            equivalent_joint_loads(s, v.AE.data());
+        solve(run, sm, s.dofs, members, s.AJ.data(), v, p.dof_names);
+        member_end_actions(s, v.D.data());
 
-    std::FILE* csv = run.open_output(".csv");
-    write_csv(csv, p.csv, p.displacements, s, v, check);
-    std::fclose(csv);
+        write_displacement_table(run.report, p.displacements, s, v);
+        write_end_action_table(run.report, p.end_actions, check, s, [&](int i) { return allowables(s, i); });
 
-    run.reopen_report(".txt");
-    run.report.write_header(0, p.identity);
-    write_summary(run.report, p.summary, s, check);
-    run.report.close();
+        write_csv(run.open_csv(), p.csv, p.displacements, s, v, check);
 
+        run.open_summary();
+        run.report.write_header(0, p.identity);
+        write_summary(run.report, p.summary, s, check);
+        run.finish();
+    } catch (const RunStop& stop) {
+        return stop.status;
+    }
     std::printf("successfully completed\n");
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "run.h"
 
-#include <cstdlib>
+#include <unistd.h>
 
 namespace qm {
 
@@ -12,7 +12,44 @@ AnalysisRun::AnalysisRun(const ProgramIdentity& id, bool footer_on_error) : id_(
 void AnalysisRun::trouble_opening(const char* path)
 {
     std::printf("  trouble opening %s\n", path);
-    std::exit(1);
+    htm_.discard();
+    csv_.discard();
+    txt_.discard();
+    close_input();
+    throw RunStop{1};
+}
+
+// A result file that cannot be written in full fails the run, and no result
+// file stays: neither what this run began nor what an earlier run left.
+void AnalysisRun::trouble_writing(const OutputFile& f)
+{
+    std::printf("  trouble writing %s: %s\n", f.path().c_str(), f.reason().c_str());
+    htm_.discard();
+    csv_.discard();
+    txt_.discard();
+    static const char* const all[] = {".htm", ".csv", ".txt", nullptr};
+    remove_results(all);
+    close_input();
+    throw RunStop{1};
+}
+
+void AnalysisRun::remove_results(const char* const suffixes[])
+{
+    for (int k = 0; suffixes[k]; ++k)
+        ::unlink((std::string(id_.type_name) + suffixes[k]).c_str());
+}
+
+void AnalysisRun::open_or_stop(OutputFile& f, const char* suffix)
+{
+    std::string path = std::string(id_.type_name) + suffix;
+    if (!f.open(path))
+        trouble_opening(path.c_str());
+}
+
+void AnalysisRun::close_or_stop(OutputFile& f)
+{
+    if (!f.close())
+        trouble_writing(f);
 }
 
 void AnalysisRun::start()
@@ -22,9 +59,8 @@ void AnalysisRun::start()
     if (!input_)
         trouble_opening(input_path_);
     scanner_.attach(input_);
-    std::snprintf(path_, sizeof path_, "%s.htm", id_.type_name);
-    if (!report.open(path_))
-        trouble_opening(path_);
+    open_or_stop(htm_, ".htm");
+    report.attach(htm_.file());
     report.write_header(1, id_);
 }
 
@@ -35,21 +71,28 @@ void AnalysisRun::close_input()
     input_ = nullptr;
 }
 
-std::FILE* AnalysisRun::open_output(const char* suffix)
+std::FILE* AnalysisRun::open_csv()
 {
-    std::snprintf(path_, sizeof path_, "%s%s", id_.type_name, suffix);
-    std::FILE* f = std::fopen(path_, "w");
-    if (!f)
-        trouble_opening(path_);
-    return f;
+    report.attach(nullptr);
+    close_or_stop(htm_);
+    open_or_stop(csv_, ".csv");
+    return csv_.file();
 }
 
-void AnalysisRun::reopen_report(const char* suffix)
+void AnalysisRun::open_summary()
 {
-    report.close();
-    std::snprintf(path_, sizeof path_, "%s%s", id_.type_name, suffix);
-    if (!report.open(path_))
-        trouble_opening(path_);
+    close_or_stop(csv_);
+    open_or_stop(txt_, ".txt");
+    report.attach(txt_.file());
+}
+
+void AnalysisRun::finish()
+{
+    report.attach(nullptr);
+    close_or_stop(txt_);
+    for (OutputFile* f : {&htm_, &csv_, &txt_})
+        if (!f->commit())
+            trouble_writing(*f);
 }
 
 std::string AnalysisRun::where(const char* label, int index, int line) const
@@ -105,9 +148,15 @@ void AnalysisRun::stop()
 {
     if (footer_on_error_)
         report.write_footer();
-    report.close();
+    report.attach(nullptr);
+    csv_.discard();
+    txt_.discard();
+    if (htm_.is_open() && !(htm_.close() && htm_.commit()))
+        trouble_writing(htm_);
+    static const char* const stale[] = {".csv", ".txt", nullptr};
+    remove_results(stale);
     close_input();
-    std::exit(1);
+    throw RunStop{1};
 }
 
 } // namespace qm

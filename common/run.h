@@ -3,9 +3,13 @@
 //
 // Every record is read through scan(), which either fills all its fields or
 // stops the run with a line naming the file, the line, the record and what
-// was expected; range checks stop the same way. Nothing half-written is left
-// to look like a result: an error stop ends the report and writes no CSV or
-// summary file, and the process ends with status 1.
+// was expected; range checks stop the same way. Nothing half-written or
+// stale is left to look like a result: the report, the CSV file and the
+// summary take their names only when all three are complete; an error stop
+// puts the report with its error line in place and removes the CSV and
+// summary files an earlier run left; a file that cannot be written stops the
+// run and leaves no result file at all. Every stop ends the run with RunStop,
+// which run_program turns into the exit status.
 #pragma once
 
 #include <cstdio>
@@ -13,9 +17,15 @@
 #include <type_traits>
 
 #include "html_report.h"
+#include "output_file.h"
 #include "scanner.h"
 
 namespace qm {
+
+// Thrown by every stop of a run; status is the exit status.
+struct RunStop {
+    int status;
+};
 
 class AnalysisRun {
 public:
@@ -29,10 +39,12 @@ public:
     // leaves no report behind) and writes the HTML header.
     void start();
     void close_input();
-    // Opens "<type><suffix>" on its own handle (the CSV file).
-    std::FILE* open_output(const char* suffix);
-    // Closes the report and reopens its handle on the summary file.
-    void reopen_report(const char* suffix);
+    // Ends the report and opens the CSV file on its own handle.
+    std::FILE* open_csv();
+    // Ends the CSV file and turns the report's handle to the summary file.
+    void open_summary();
+    // Ends the summary file and gives the three files their names.
+    void finish();
 
     // Reads one record. A record is named by a label and, where it has one,
     // its number (index 0: none), for example ("member", 3).
@@ -48,8 +60,9 @@ public:
     // Stops with a message about the record just read.
     [[noreturn]] void fail(const char* label, int index, const std::string& what);
 
-    // The error stop: footer (if this program writes one), report and input
-    // closed, exit status 1.
+    // The error stop: footer (if this program writes one), the report put in
+    // place, the CSV and summary files of an earlier run removed, exit
+    // status 1.
     [[noreturn]] void stop();
     // Console line and report line of an error, then stop().
     [[noreturn]] void stop_with(const std::string& message);
@@ -58,14 +71,18 @@ private:
     void read_record(const char* label, int index, const char* fmt, const ScanField* fields, int n);
     std::string where(const char* label, int index, int line) const;
     [[noreturn]] void trouble_opening(const char* path);
+    void open_or_stop(OutputFile& f, const char* suffix);
+    void close_or_stop(OutputFile& f);
+    [[noreturn]] void trouble_writing(const OutputFile& f);
+    void remove_results(const char* const suffixes[]);
 
     const ProgramIdentity& id_;
     bool footer_on_error_;
     std::FILE* input_ = nullptr;
     Scanner scanner_;
     int record_line_ = 1;
-    char path_[64] = {};
     char input_path_[64] = {};
+    OutputFile htm_, csv_, txt_;
 };
 
 } // namespace qm

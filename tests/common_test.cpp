@@ -5,7 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
-#include <unistd.h>
+#include <cstdlib>
 #include <string>
 
 #include "dof_numbering.h"
@@ -185,25 +185,27 @@ const qm::CheckLayout two_actions = {
                .summary_order = {qm::compressive, qm::tensile, qm::shear_ratio, qm::no_category}},
 };
 
+// What a writer puts in a report.
+template <class Write>
+std::string written(Write write)
+{
+    char* text = nullptr;
+    size_t size = 0;
+    std::FILE* f = open_memstream(&text, &size);
+    qm::HtmlReport rep;
+    rep.attach(f);
+    write(rep);
+    std::fclose(f);
+    std::string s(text, size);
+    std::free(text);
+    return s;
+}
+
 std::string check_row(const qm::CheckLayout& layout, float axial, float shear, const qm::Allowables& a)
 {
     qm::MemberCheck check(layout, 10);
-    char path[] = "/tmp/qmcheckXXXXXX";
-    int fd = mkstemp(path);
-    close(fd);
-    qm::HtmlReport rep;
-    rep.open(path);
     float v[3] = {0, axial, shear};
-    check.write_check_row(rep, 1, v, a);
-    rep.close();
-    std::FILE* f = std::fopen(path, "r");
-    std::string s;
-    int c;
-    while ((c = std::fgetc(f)) != EOF)
-        s += static_cast<char>(c);
-    std::fclose(f);
-    std::remove(path);
-    return s;
+    return written([&](qm::HtmlReport& rep) { check.write_check_row(rep, 1, v, a); });
 }
 
 const std::string& pass = qmtest::pass_mark;
@@ -250,21 +252,7 @@ TEST(CheckCells, ZeroAllowableWritesNoMark)
 
 std::string min_ratios(qm::MemberCheck& check, int m, float actions[][3])
 {
-    char path[] = "/tmp/qmratioXXXXXX";
-    int fd = mkstemp(path);
-    close(fd);
-    qm::HtmlReport rep;
-    rep.open(path);
-    check.write_min_ratios(rep, m, [&](int i) { return actions[i]; });
-    rep.close();
-    std::FILE* f = std::fopen(path, "r");
-    std::string s;
-    int c;
-    while ((c = std::fgetc(f)) != EOF)
-        s += static_cast<char>(c);
-    std::fclose(f);
-    std::remove(path);
-    return s;
+    return written([&](qm::HtmlReport& rep) { check.write_min_ratios(rep, m, [&](int i) { return actions[i]; }); });
 }
 
 // Members 3 and 7 share the smallest shear ratio: the lower number is named.

@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -44,9 +45,10 @@ bool ProgramDir::exists(const std::string& name) const
     return std::filesystem::exists(dir_ + "/" + name);
 }
 
-RunResult ProgramDir::run(const std::string& program) const
+RunResult ProgramDir::run(const std::string& program, int limit_kib) const
 {
-    std::string cmd = "cd '" + dir_ + "' && '" + program + "' > console.out 2> console.err < /dev/null";
+    std::string limit = limit_kib > 0 ? "trap '' XFSZ && ulimit -f " + std::to_string(2 * limit_kib) + " && " : "";
+    std::string cmd = "cd '" + dir_ + "' && " + limit + "'" + program + "' > console.out 2> console.err < /dev/null";
     int raw = std::system(cmd.c_str());
     RunResult r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
@@ -109,6 +111,15 @@ std::string heading(const std::string& title)
 {
     return "<BR><BR><B><FONT SIZE=\"6\" COLOR=\"#660099\" FACE=\"Times New Roman\">" + title +
            "</FONT></B><FONT SIZE=\"5\" COLOR=\"navy\" FACE=\"Times New Roman\"><BR>\n\n";
+}
+
+std::vector<std::string> ProgramDir::files() const
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::string mask_date(std::string text)

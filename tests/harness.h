@@ -25,7 +25,11 @@ public:
     void write(const std::string& name, const std::string& text) const;
     std::string read(const std::string& name) const;
     bool exists(const std::string& name) const;
-    RunResult run(const std::string& program) const;
+    // Runs program here; limit_kib > 0 caps the size of every file it
+    // writes (as a full disk would), with the signal for it ignored.
+    RunResult run(const std::string& program, int limit_kib = 0) const;
+    // The names of the files here, sorted.
+    std::vector<std::string> files() const;
 
 private:
     std::string dir_;

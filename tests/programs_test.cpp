@@ -1,12 +1,15 @@
 // What every analysis program does alike with its files, run on each program
-// built in this tree: a missing input leaves no report, and a result file
-// that cannot be written fails the run instead of passing for success.
+// built in this tree: a missing input leaves no report; a result file that
+// cannot be written fails the run instead of passing for success, and leaves
+// neither a half-written file nor a temporary behind; an error stop removes
+// the results an earlier run left beside the input.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "harness.h"
 
@@ -34,6 +37,7 @@ TEST_P(EveryProgram, MissingInputFileFailsWithoutAReport)
     EXPECT_FALSE(dir.exists(std::string(p.stem) + ".htm"));
 }
 
+// A directory where the CSV file belongs: the CSV cannot take its name.
 TEST_P(EveryProgram, UnwritableCsvFileFails)
 {
     const ProgramUnderTest& p = GetParam();
@@ -42,8 +46,37 @@ TEST_P(EveryProgram, UnwritableCsvFileFails)
     std::filesystem::create_directory(dir.path() + "/" + p.stem + ".csv");
     qmtest::RunResult r = dir.run(p.path);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.console, std::string("  trouble opening ") + p.stem + ".csv\n");
-    EXPECT_FALSE(dir.exists(std::string(p.stem) + ".txt"));
+    EXPECT_EQ(r.console, std::string("  trouble writing ") + p.stem + ".csv: Is a directory\n");
+    EXPECT_EQ(dir.files(), (std::vector<std::string>{std::string(p.stem) + ".csv", std::string(p.stem) + ".in"}));
+}
+
+// A full disk, as a file-size limit of 2 KiB: the report is cut short, so the
+// run fails, and the results of an earlier run go too.
+TEST_P(EveryProgram, FileSizeLimitFailsTheRunAndLeavesNoResult)
+{
+    const ProgramUnderTest& p = GetParam();
+    qmtest::ProgramDir dir;
+    dir.write(std::string(p.stem) + ".in", example_input(p));
+    ASSERT_EQ(dir.run(p.path).status, 0);
+    qmtest::RunResult r = dir.run(p.path, 2);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.console, std::string("  trouble writing ") + p.stem + ".htm: File too large\n");
+    EXPECT_EQ(dir.files(), std::vector<std::string>{std::string(p.stem) + ".in"});
+}
+
+// A broken first record after a good run: the new report says why, and the
+// CSV and summary of the earlier run no longer stand beside the input.
+TEST_P(EveryProgram, ErrorStopRemovesEarlierResults)
+{
+    const ProgramUnderTest& p = GetParam();
+    qmtest::ProgramDir dir;
+    dir.write(std::string(p.stem) + ".in", example_input(p));
+    ASSERT_EQ(dir.run(p.path).status, 0);
+    dir.write(std::string(p.stem) + ".in", "1x,2,6,1\n");
+    qmtest::RunResult r = dir.run(p.path);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(dir.files(), (std::vector<std::string>{std::string(p.stem) + ".htm", std::string(p.stem) + ".in"}));
+    EXPECT_NE(dir.read(std::string(p.stem) + ".htm").find("\nERROR\t" + r.console), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, EveryProgram, ::testing::ValuesIn(qmtest::analysis_programs()),
