@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <algorithm>
 #include <regex>
 #include <sstream>
 #include <stdexcept>
@@ -55,6 +56,33 @@ RunResult ProgramDir::run(const std::string& program) const
     std::filesystem::remove(dir_ + "/console.out");
     std::filesystem::remove(dir_ + "/console.err");
     return r;
+}
+
+RunResult ProgramDir::run(const std::string& program, const std::string& input, const std::string& limits) const
+{
+    write("console.in", input);
+    // The status is saved outside the limits, and the console reaches its
+    // file through a pipe, which no file-size limit touches.
+    std::string cmd = "cd '" + dir_ + "' && { ( " + limits + " exec '" + program +
+                      "' < console.in 2> console.err ); echo $? > console.status; } | cat > console.out";
+    std::system(cmd.c_str());
+    RunResult r;
+    std::string status = read("console.status");
+    r.status = status.empty() ? -1 : std::stoi(status);
+    r.console = read("console.out");
+    r.errors = read("console.err");
+    for (const char* name : {"console.in", "console.out", "console.err", "console.status"})
+        std::filesystem::remove(dir_ + "/" + name);
+    return r;
+}
+
+std::vector<std::string> ProgramDir::files() const
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::string mask_date(std::string text)

@@ -1,8 +1,9 @@
-// Runs an analysis program in a fresh temporary directory and reads back what
-// it wrote, for end-to-end tests.
+// Runs a program of the suite in a fresh temporary directory and reads back
+// what it wrote, for end-to-end tests.
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace qmtest {
 
@@ -24,6 +25,11 @@ public:
     std::string read(const std::string& name) const;
     bool exists(const std::string& name) const;
     RunResult run(const std::string& program) const;
+    // Runs a program with `input` as its standard input; `limits` are shell
+    // commands that bind the program alone (such as "ulimit -f 0;").
+    RunResult run(const std::string& program, const std::string& input, const std::string& limits = "") const;
+    // Names of the files in the directory, sorted.
+    std::vector<std::string> files() const;
 
 private:
     std::string dir_;
