@@ -20,8 +20,8 @@ float inches(float feet)
     return x;
 }
 
-// A member's number for its prompt; member `number` of a beam ends at joint
-// number + 1, which wraps as a 32-bit number would for the largest number.
+// The number a prompt shows: the entry's own, or the next one (a beam member's
+// end joint), wrapping as a 32-bit number would past the largest.
 int shown(int number, int plus) { return static_cast<int>(static_cast<unsigned>(number) + static_cast<unsigned>(plus)); }
 
 // One restrained joint, loaded joint or loaded member: its number, asked

@@ -293,12 +293,12 @@ std::string first_lines(const std::string& text, size_t n)
     return text.substr(0, end);
 }
 
-// Cut short anywhere (before the type, in the counts, the members, the
-// loads, at the dummy question), nothing is written: an existing file stays
+// Cut short anywhere (before the type, in the counts, the joints, the
+// members, the loads, at the dummy question), nothing is written: an existing file stays
 // as it was, no temporary file is left, the status is 1.
 TEST(ModelprepEndOfInput, LeavesAnExistingFileAsItWas)
 {
-    for (size_t cut : {0, 1, 6, 13, 23}) {
+    for (size_t cut : {0, 1, 6, 13, 19, 23}) {
         SCOPED_TRACE("answers given: " + std::to_string(cut));
         ProgramDir dir;
         dir.write("planetr.in", "earlier\n");
