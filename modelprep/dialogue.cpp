@@ -57,9 +57,8 @@ void ask_entry(InputFile& file, const char* number_prompt, long long limit, std:
 
 void ask_member(const StructureType& t, InputFile& file, int i)
 {
-    bool is_beam = t.coordinates == 0;
     Member v;
-    if (is_beam) {
+    if (t.is_beam()) {
         v.L = inches(ask(" enter the length in feet for member %i = ", i, "%f").real[0]);
         v.A = ask(" enter cross-sectional area (in^2) for member %i = ", i, "%f").real[0];
     } else {
@@ -88,61 +87,52 @@ void ask_member(const StructureType& t, InputFile& file, int i)
     t.write_member(file, v);
 }
 
-} // namespace
+struct Counts {
+    int m = 0;        // members
+    long long nj = 0; // joints; a beam's are m + 1
+    int nrj = 0;      // restrained joints
+};
 
-Structure ask_structure(const StructureType& t)
+Counts ask_parameters(const StructureType& t, InputFile& file)
 {
-    Structure s{.file = InputFile(t.word)};
-    InputFile& file = s.file;
-    bool is_beam = t.coordinates == 0;
-    std::printf("\n %s\n\n", t.banner);
-
     std::printf("\n\n Global structure parameters \n\n");
     std::printf("\n\n unless otherwise stated, all units are :\n");
     std::printf("\t\tkip -\t\t1000 pound\n");
     std::printf("\t\tksi -\t\tkip per square inch\n");
     std::printf("\t\tinches\n");
     std::printf("\t\tdegrees\n\n\n\n");
-    s.m = ask_whole("enter the number of members : ");
-    long long nj = is_beam ? s.m + 1LL : ask_whole("enter the number of joints : ");
+    Counts c;
+    c.m = ask_whole("enter the number of members : ");
+    c.nj = t.is_beam() ? c.m + 1LL : ask_whole("enter the number of joints : ");
     int nr = ask_whole("enter the number of number support restraints : ");
-    int nrj = ask_whole("enter the number of restrained joints : ");
-    if (is_beam) {
+    c.nrj = ask_whole("enter the number of restrained joints : ");
+    if (t.is_beam()) {
         int E = ask_whole(" enter the Modulus of Elasticity (e) in kips : ");
         int Fy = ask_whole(" enter the yield strength (Fy) in ksi : ");
-        file.print("%i,%i,%i,%i,%i\n", s.m, nr, nrj, E, Fy);
+        file.print("%i,%i,%i,%i,%i\n", c.m, nr, c.nrj, E, Fy);
     } else {
-        file.print("%i,%i,%i,%i\n", s.m, static_cast<int>(nj), nr, nrj);
+        file.print("%i,%i,%i,%i\n", c.m, static_cast<int>(c.nj), nr, c.nrj);
     }
     std::printf("\n");
+    return c;
+}
 
-    if (t.coordinates == 2) {
-        for (int j = 1; j <= nj; ++j) {
+void ask_joints(const StructureType& t, InputFile& file, long long nj)
+{
+    for (int j = 1; j <= nj; ++j) {
+        if (t.coordinates == 2) {
             Answer a = ask("enter the x and y coordinates in feet for joint %i = ", j, "%f,%f");
             file.print("%f,%f\n", inches(a.real[0]), inches(a.real[1]));
-        }
-    } else if (t.coordinates == 3) {
-        for (int j = 1; j <= nj; ++j) {
+        } else {
             Answer a = ask("enter the x, y and z coordinates in feet for joint %i = ", j, "%f,%f,%f");
             file.print("%f,%f,%f\n", inches(a.real[0]), inches(a.real[1]), inches(a.real[2]));
         }
     }
-    if (!is_beam)
-        std::printf("\n");
-
-    for (int i = 1; i <= s.m; ++i) {
-        ask_member(t, file, i);
-        if (is_beam)
-            std::printf("\n");
-    }
-    if (!is_beam)
-        std::printf("\n");
-
-    for (int k = 1; k <= nrj; ++k)
-        ask_entry(file, is_beam ? "\n enter the restrained joint number = " : "\nenter the restrained joint number = ",
-                  LLONG_MAX, t.restraint);
     std::printf("\n");
+}
 
+void ask_loads(const StructureType& t, InputFile& file, const Counts& c)
+{
     std::printf("\n\nGlobal Load information\n");
     int loaded_joints = ask_whole(" Enter the number of loaded joints  = ");
     int loaded_members = ask_whole("\n Enter the number of loaded members = ");
@@ -150,13 +140,38 @@ Structure ask_structure(const StructureType& t)
     file.print("%i,%i\n", loaded_joints, loaded_members);
     if (loaded_joints != 0) {
         for (int k = 1; k <= loaded_joints; ++k)
-            ask_entry(file, is_beam ? "\n enter the loaded joint number = " : "\nenter the loaded joint number = ", nj,
-                      t.joint_load);
+            ask_entry(file, t.is_beam() ? "\n enter the loaded joint number = " : "\nenter the loaded joint number = ",
+                      c.nj, t.joint_load);
         std::printf("\n");
     }
     for (int k = 1; k <= loaded_members; ++k)
-        ask_entry(file, is_beam ? "\n enter the loaded member number = " : "\nenter the loaded member number = ", s.m,
-                  t.member_load);
+        ask_entry(file, t.is_beam() ? "\n enter the loaded member number = " : "\nenter the loaded member number = ",
+                  c.m, t.member_load);
+}
+
+} // namespace
+
+Structure ask_structure(const StructureType& t)
+{
+    Structure s{.file = InputFile(t.word)};
+    std::printf("\n %s\n\n", t.banner);
+    Counts c = ask_parameters(t, s.file);
+    s.m = c.m;
+    if (!t.is_beam())
+        ask_joints(t, s.file, c.nj);
+    for (int i = 1; i <= c.m; ++i) {
+        ask_member(t, s.file, i);
+        if (t.is_beam())
+            std::printf("\n");
+    }
+    if (!t.is_beam())
+        std::printf("\n");
+    for (int k = 1; k <= c.nrj; ++k)
+        ask_entry(s.file,
+                  t.is_beam() ? "\n enter the restrained joint number = " : "\nenter the restrained joint number = ",
+                  LLONG_MAX, t.restraint);
+    std::printf("\n");
+    ask_loads(t, s.file, c);
     return s;
 }
 

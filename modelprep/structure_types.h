@@ -58,6 +58,8 @@ struct StructureType {
     std::span<const EntryQuestion> restraint;
     std::span<const EntryQuestion> joint_load;
     std::span<const EntryQuestion> member_load;
+
+    constexpr bool is_beam() const { return coordinates == 0; }
 };
 
 extern const StructureType beam, grid, plane_truss, plane_frame, space_truss, space_frame;
