@@ -22,7 +22,10 @@ float inches(float feet)
 
 // The number a prompt shows: the entry's own, or the next one (a beam member's
 // end joint), wrapping as a 32-bit number would past the largest.
-int shown(int number, int plus) { return static_cast<int>(static_cast<unsigned>(number) + static_cast<unsigned>(plus)); }
+int shown(int number, int plus)
+{
+    return static_cast<int>(static_cast<unsigned>(number) + static_cast<unsigned>(plus));
+}
 
 // One restrained joint, loaded joint or loaded member: its number, asked
 // again while it is above `limit`, then its values. Written as the number on
