@@ -1,5 +1,5 @@
-// Runs an analysis program in a fresh temporary directory and reads back what
-// it wrote, for end-to-end tests.
+// Runs a program of the suite in a fresh temporary directory and reads back
+// what it wrote, for end-to-end tests.
 #pragma once
 
 #include <ostream>
@@ -25,10 +25,11 @@ public:
     void write(const std::string& name, const std::string& text) const;
     std::string read(const std::string& name) const;
     bool exists(const std::string& name) const;
-    // Runs program here; limit_kib > 0 caps the size of every file it
-    // writes (as a full disk would), with the signal for it ignored.
-    RunResult run(const std::string& program, int limit_kib = 0) const;
-    // The names of the files here, sorted.
+    RunResult run(const std::string& program) const;
+    // Runs a program with `input` as its standard input; `limits` are shell
+    // commands that bind the program alone (such as "ulimit -f 0;").
+    RunResult run(const std::string& program, const std::string& input, const std::string& limits = "") const;
+    // Names of the files in the directory, sorted.
     std::vector<std::string> files() const;
 
 private:
@@ -55,7 +56,7 @@ struct Analysis {
 Analysis analyse(const char* program, const std::string& stem, const std::string& input);
 
 // Report markup that tests hold whole lines against.
-extern const std::string pass_mark;  // "<B><FONT COLOR=..green..> pass"
+extern const std::string pass_mark; // "<B><FONT COLOR=..green..> pass"
 extern const std::string fail_mark;
 extern const std::string footer;     // the closing lines of an error stop
 extern const std::string table_open; // the table opener

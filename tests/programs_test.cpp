@@ -58,7 +58,7 @@ TEST_P(EveryProgram, FileSizeLimitFailsTheRunAndLeavesNoResult)
     qmtest::ProgramDir dir;
     dir.write(std::string(p.stem) + ".in", example_input(p));
     ASSERT_EQ(dir.run(p.path).status, 0);
-    qmtest::RunResult r = dir.run(p.path, 2);
+    qmtest::RunResult r = dir.run(p.path, "", "trap '' XFSZ; ulimit -f 4;");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.console, std::string("  trouble writing ") + p.stem + ".htm: File too large\n");
     EXPECT_EQ(dir.files(), std::vector<std::string>{std::string(p.stem) + ".in"});

@@ -1,0 +1,106 @@
+#include "console.h"
+
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace modelprep {
+
+namespace {
+
+// The next line of standard input without its line end; false at the end of
+// input. A last line without a line end still counts as an answer.
+bool next_line(std::string& line)
+{
+    line.clear();
+    int c;
+    while ((c = std::getchar()) != EOF && c != '\n')
+        line.push_back(static_cast<char>(c));
+    return c == '\n' || !line.empty();
+}
+
+// Reads one number at `p` the way the scan conversion `conv` does (white
+// space first, "%i" with C's base prefixes); returns the character after it,
+// or nullptr. Unlike a C scan, a whole number must fit in 32 bits and a real
+// must be finite in single precision ("nan", "inf" and "1e39" are refused).
+const char* scan_number(const char* p, char conv, Answer& a, int k)
+{
+    char* end = nullptr;
+    errno = 0;
+    if (conv == 'i') {
+        long long v = std::strtoll(p, &end, 0);
+        if (end == p || errno == ERANGE || v < INT_MIN || v > INT_MAX)
+            return nullptr;
+        a.whole[k] = static_cast<int>(v);
+    } else {
+        float v = std::strtof(p, &end);
+        if (end == p || !std::isfinite(v))
+            return nullptr;
+        a.real[k] = v;
+    }
+    return end;
+}
+
+// Reads the word of "%s": the first run of characters that are not white space.
+bool scan_word(const char* p, Answer& a)
+{
+    while (std::isspace(static_cast<unsigned char>(*p)))
+        ++p;
+    const char* start = p;
+    while (*p && !std::isspace(static_cast<unsigned char>(*p)))
+        ++p;
+    a.word.assign(start, p);
+    return p != start;
+}
+
+bool scan(const std::string& line, const char* format, Answer& a)
+{
+    const char* p = line.c_str();
+    int k = 0;
+    for (const char* f = format; *f; ++f) {
+        if (*f != '%') {
+            if (*p++ != *f) // a comma must follow its number directly
+                return false;
+        } else if (*++f == 's') {
+            if (!scan_word(p, a))
+                return false;
+        } else if (!(p = scan_number(p, *f, a, k++))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void say_expected(const char* format)
+{
+    int n = conversions(format);
+    const char* kind = format[1] == 's' ? "word" : format[1] == 'i' ? "whole number" : "number";
+    if (n == 1)
+        std::printf("  expected a %s\n", kind);
+    else
+        std::printf("  expected %i %ss separated by commas\n", n, kind);
+}
+
+} // namespace
+
+Answer ask(const char* prompt, int number, const char* scan_format)
+{
+    Answer a;
+    std::string line;
+    for (;;) {
+        std::printf(prompt, number);
+        std::fflush(stdout);
+        if (!next_line(line)) {
+            std::printf("\n  dialogue not completed: end of input, nothing written\n");
+            std::exit(1);
+        }
+        if (scan(line, scan_format, a))
+            return a;
+        say_expected(scan_format);
+    }
+}
+
+} // namespace modelprep
