@@ -23,15 +23,25 @@ bool next_line(std::string& line)
 }
 
 // Reads one number at `p` the way the scan conversion `conv` does (white
-// space first, "%i" with C's base prefixes); returns the character after it,
-// or nullptr. Unlike a C scan, a whole number must fit in 32 bits and a real
-// must be finite in single precision ("nan", "inf" and "1e39" are refused).
+// space first); returns the character after it, or nullptr. Unlike a C scan,
+// a whole number is decimal and must fit in 32 bits (one written with a
+// leading zero or "0x", which C would read as octal or hexadecimal, is
+// refused rather than guessed at, as the analysis programs refuse it), and a
+// real must be finite in single precision ("nan", "inf" and "1e39" are
+// refused).
 const char* scan_number(const char* p, char conv, Answer& a, int k)
 {
     char* end = nullptr;
     errno = 0;
     if (conv == 'i') {
-        long long v = std::strtoll(p, &end, 0);
+        const char* q = p;
+        while (std::isspace(static_cast<unsigned char>(*q)))
+            ++q;
+        if (*q == '+' || *q == '-')
+            ++q;
+        if (q[0] == '0' && (std::isdigit(static_cast<unsigned char>(q[1])) || q[1] == 'x' || q[1] == 'X'))
+            return nullptr;
+        long long v = std::strtoll(p, &end, 10);
         if (end == p || errno == ERANGE || v < INT_MIN || v > INT_MAX)
             return nullptr;
         a.whole[k] = static_cast<int>(v);

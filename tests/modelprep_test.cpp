@@ -268,13 +268,13 @@ TEST(ModelprepNumbers, DummyCountIsAskedAgainUntilBelowTheMembers)
 TEST(ModelprepAnswers, UnreadableAnswerIsNamedAndAskedAgain)
 {
     ProgramDir dir;
-    RunResult r = dir.run(MODELPREP, "\npt\n\ntwo\n4294967296\n2\n2abc\n2\n1\n0,0\n3.3 10\nnan,1\n3.3,inf\n1e39,0\n"
+    RunResult r = dir.run(MODELPREP, "\npt\n\ntwo\n4294967296\n010\n2\n2abc\n2\n1\n0,0\n3.3 10\nnan,1\n3.3,inf\n1e39,0\n"
                                      "3.3,10\n1;2\n1,2\nx\n2.5\n29000\n50\n1.5,0.5\n2,1\n0\n1\n1,1\n1\n1\n2\n5,-10\n"
                                      "1\n1,2\n3,4\n\nn\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(dir.read("planetr.in"), truss_file);
     EXPECT_EQ(qmtest::count_of(r.console, "  expected a word\n"), 2);
-    EXPECT_EQ(qmtest::count_of(r.console, "  expected a whole number\n"), 3);
+    EXPECT_EQ(qmtest::count_of(r.console, "  expected a whole number\n"), 4);
     EXPECT_EQ(qmtest::count_of(r.console, "  expected 2 numbers separated by commas\n"), 4);
     EXPECT_EQ(qmtest::count_of(r.console, "  expected 2 whole numbers separated by commas\n"), 1);
     EXPECT_EQ(qmtest::count_of(r.console, "  expected a number\n"), 1);
