@@ -46,8 +46,7 @@ struct ProgramTables {
 // end actions, then the report's results, the CSV file and the summary.
 // Returns the exit status: 0 when the run completes, the status of its stop
 // otherwise (the stop has said why on the console and in the report).
-template <class Model>
-int run_program(const ProgramTables& p)
+template <class Model> int run_program(const ProgramTables& p)
 {
     AnalysisRun run(p.identity, p.footer_on_error);
     try {
@@ -62,8 +61,7 @@ int run_program(const ProgramTables& p)
         run.start();
         read_structure(run, s);
 
-        const MemberSet members = {s.m,
-                                   [&](int i, MemberMatrix& sms, int raw[]) { global_stiffness(s, i, sms, raw); }};
+        const MemberSet members = {s.m, [&](int i, MemberMatrix& sms, int raw[]) { global_stiffness(s, i, sms, raw); }};
         sm.clear_matrix();
         v.clear();
         assemble(sm, members, s.dofs);

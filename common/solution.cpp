@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace qm {
@@ -65,11 +66,12 @@ void invert_or_stop(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& d
                       dof_text(dofs, names, failed));
 }
 
-double equilibrium_residual(const MemberSet& members, const DofNumbering& dofs, const float AC[], const float D[],
-                            int* worst)
+double equilibrium_residual(const MemberSet& members, const DofNumbering& dofs, const float AC[], const double D[],
+                            double r[], int* worst)
 {
     int n = dofs.n;
-    std::vector<double> r(static_cast<size_t>(n) + 1, 0.0);
+    for (int e = 1; e <= n; ++e)
+        r[e] = AC[e];
     MemberMatrix sms;
     int raw[13] = {};
     double u[13];
@@ -86,14 +88,14 @@ double equilibrium_residual(const MemberSet& members, const DofNumbering& dofs, 
             double sum = 0.0;
             for (int c = 1; c <= sms.nd; ++c)
                 sum += static_cast<double>(sms.a[row][c]) * u[c];
-            r[eq[row]] += sum;
+            r[eq[row]] -= sum;
         }
     }
     double load = 0.0, worst_residual = 0.0;
     *worst = 0;
     for (int e = 1; e <= n; ++e) {
         load = std::max(load, std::fabs(static_cast<double>(AC[e])));
-        double res = std::fabs(r[e] - AC[e]);
+        double res = std::fabs(r[e]);
         if (!(res <= worst_residual)) {
             worst_residual = res;
             *worst = e;
@@ -104,21 +106,62 @@ double equilibrium_residual(const MemberSet& members, const DofNumbering& dofs, 
     return worst_residual / load;
 }
 
+// Iterative refinement: D += B·r, the residual r formed in double precision
+// from the members, for as long as the residual falls. D holds the best
+// displacements found on return, *residual and *worst their relative
+// residual and its equation; returns the number of steps that improved D.
+static int refine(const StiffnessMatrix& sm, const MemberSet& members, const DofNumbering& dofs, const float AC[],
+                  float Df[], double* residual, int* worst)
+{
+    int n = dofs.n;
+    std::vector<double> D(static_cast<size_t>(n) + 1), r(D.size()), dD(D.size()), best(D.size());
+    for (int e = 1; e <= n; ++e)
+        D[e] = Df[e];
+    double best_residual = equilibrium_residual(members, dofs, AC, D.data(), r.data(), worst);
+    best = D;
+    int steps = 0;
+    for (int step = 1; step <= max_refinement_steps; ++step) {
+        sm.apply_inverse(n, r.data(), dD.data());
+        for (int e = 1; e <= n; ++e)
+            D[e] += dD[e];
+        int w = 0;
+        double res = equilibrium_residual(members, dofs, AC, D.data(), r.data(), &w);
+        if (!(res < best_residual))
+            break;
+        best = D;
+        best_residual = res;
+        *worst = w;
+        steps = step;
+    }
+    for (int e = 1; e <= n; ++e)
+        Df[e] = static_cast<float>(best[e]);
+    *residual = best_residual;
+    return steps;
+}
+
 void solve(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, const MemberSet& members, const float AJ[],
            SolutionVectors& v, const DofNames& names)
 {
-    int total = dofs.n + dofs.nr;
+    int n = dofs.n;
+    int total = n + dofs.nr;
     for (int q = 1; q <= total; ++q)
         v.AC[dofs.equation(q)] = AJ[q] + v.AE[q];
-    sm.solve_displacements(dofs.n, v.AC.data(), v.D.data());
+    sm.solve_displacements(n, v.AC.data(), v.D.data());
 
+    std::vector<double> D(static_cast<size_t>(n) + 1), r(D.size());
+    for (int e = 1; e <= n; ++e)
+        D[e] = v.D[e];
     int worst = 0;
-    double residual = equilibrium_residual(members, dofs, v.AC.data(), v.D.data(), &worst);
-    if (!(residual <= residual_tolerance))
-        run.stop_with("unstable or ill-conditioned structure: the loads find no equilibrium at " +
-                      dof_text(dofs, names, worst));
+    double residual = equilibrium_residual(members, dofs, v.AC.data(), D.data(), r.data(), &worst);
+    if (!(residual <= residual_tolerance)) {
+        int steps = refine(sm, members, dofs, v.AC.data(), v.D.data(), &residual, &worst);
+        if (!(residual <= refined_tolerance))
+            run.stop_with("unstable or ill-conditioned structure: the loads find no equilibrium at " +
+                          dof_text(dofs, names, worst));
+        std::printf("ill-conditioned equations: the solution was refined in %d step%s\n", steps, steps == 1 ? "" : "s");
+    }
 
-    sm.support_reactions(dofs.n, dofs.nr, v.AC.data(), v.D.data(), v.AR.data());
+    sm.support_reactions(n, dofs.nr, v.AC.data(), v.D.data(), v.AR.data());
     expand_to_joints(dofs, v.D.data(), v.AR.data());
 }
 

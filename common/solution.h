@@ -73,6 +73,11 @@ struct DofNames {
 // single precision can no longer carry (errors of 8% and more) 1.8 and above.
 inline constexpr float pivot_tolerance = 1e-6f;
 inline constexpr double residual_tolerance = 0.5;
+// A solution that fails the residual test is refined in double precision
+// while its residual falls; it is accepted when the residual has come below
+// refined_tolerance.
+inline constexpr int max_refinement_steps = 50;
+inline constexpr double refined_tolerance = 1e-6;
 
 void assemble(StiffnessMatrix& sm, const MemberSet& members, const DofNumbering& dofs);
 
@@ -89,9 +94,10 @@ void invert_or_stop(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& d
 void solve(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, const MemberSet& members, const float AJ[],
            SolutionVectors& v, const DofNames& names);
 
-// Largest residual of the free equations, relative to the largest free load,
-// with the members' stiffness in double precision; *worst is its equation.
-double equilibrium_residual(const MemberSet& members, const DofNumbering& dofs, const float AC[], const float D[],
-                            int* worst);
+// The residual r = AC - K*D of the free equations, K formed from the
+// members' stiffness in double precision. Returns its largest magnitude
+// relative to the largest free load; *worst is that equation.
+double equilibrium_residual(const MemberSet& members, const DofNumbering& dofs, const float AC[], const double D[],
+                            double r[], int* worst);
 
 } // namespace qm

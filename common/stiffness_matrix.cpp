@@ -80,6 +80,16 @@ int StiffnessMatrix::invert(int n, float pivot_tolerance, int* failed)
     return 0;
 }
 
+void StiffnessMatrix::apply_inverse(int n, const double r[], double out[]) const
+{
+    for (int i = 1; i <= n; ++i) {
+        double sum = 0.0;
+        for (int j = 1; j <= n; ++j)
+            sum += b(i, j) * r[j];
+        out[i] = sum;
+    }
+}
+
 void StiffnessMatrix::solve_displacements(int n, const float AC[], float D[])
 {
     for (int i = 1; i <= n; ++i) {

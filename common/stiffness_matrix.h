@@ -26,6 +26,7 @@ public:
     int capacity() const { return C_; }
     float& k(int i, int j) { return K_[static_cast<std::size_t>(i) * stride_ + j]; }
     float& b(int i, int j) { return B_[static_cast<std::size_t>(i) * stride_ + j]; }
+    float b(int i, int j) const { return B_[static_cast<std::size_t>(i) * stride_ + j]; }
 
     void clear_matrix();
 
@@ -41,6 +42,8 @@ public:
     // times the diagonal it started from; *failed then holds its equation.
     int invert(int n, float pivot_tolerance, int* failed);
 
+    // out = B * r over 1..n, in double precision.
+    void apply_inverse(int n, const double r[], double out[]) const;
     // D = B * AC over 1..n.
     void solve_displacements(int n, const float AC[], float D[]);
     // AR[r] = -AC[r] + sum of K[r][j] * D[j], r = n+1..n+nr.
