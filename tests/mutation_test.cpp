@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -82,6 +83,26 @@ TEST_P(Mutation, EveryMutantCompletesOrStopsCleanly)
         }
     }
     EXPECT_GT(stopped, 0);
+}
+
+// Inputs the fuzzers found troublesome once, kept in fuzz/corpus/<program>/:
+// each must now complete or stop with status 1, cleanly.
+TEST_P(Mutation, FuzzFindingsCompleteOrStopCleanly)
+{
+    const qmtest::ProgramUnderTest& p = GetParam();
+    std::filesystem::path corpus = std::filesystem::path(FUZZ_CORPUS_DIR) / p.name;
+    if (!std::filesystem::is_directory(corpus))
+        GTEST_SKIP() << "no findings kept for " << p.name;
+    for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+        SCOPED_TRACE(entry.path().string());
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::string text((std::istreambuf_iterator<char>(in)), {});
+        qmtest::ProgramDir dir;
+        dir.write(std::string(p.stem) + ".in", text);
+        qmtest::RunResult r = dir.run(p.path);
+        EXPECT_TRUE(r.status == 0 || r.status == 1) << r.status;
+        EXPECT_EQ(r.errors, "");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, Mutation, ::testing::ValuesIn(qmtest::analysis_programs()),
