@@ -11,6 +11,7 @@ namespace qm {
 
 // What one analysis program of the suite calls itself.
 struct ProgramIdentity {
+    const char* program;    // "frame3d"
     const char* type_name;  // file stem: "spacefr" gives spacefr.in, .htm, .csv, .txt
     const char* html_title; // formatted with the revision
     const char* text_title; // formatted with the revision

@@ -1,5 +1,6 @@
 #include "member_check.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -37,7 +38,8 @@ float column_allowable(float A, float r1, float r2, float L, float E, float Fy, 
 }
 
 MemberCheck::MemberCheck(const CheckLayout& layout, int member_capacity)
-    : layout_(layout), table_(static_cast<size_t>(member_capacity + 1) * (layout.nc + 1), 0.0f)
+    : layout_(layout), table_(static_cast<size_t>(member_capacity + 1) * (layout.nc + 1), 0.0f),
+      failed_(static_cast<size_t>(member_capacity) + 1, 0), utilisation_(static_cast<size_t>(member_capacity) + 1, 0.0f)
 {
     reset_minima();
 }
@@ -60,6 +62,12 @@ void MemberCheck::write_mark(HtmlReport& rep, bool pass)
 void MemberCheck::write_check_row(HtmlReport& rep, int i, const float v[], const Allowables& a)
 {
     const CheckLayout& L = layout_;
+    bool failed = false;
+    float worst = 0.0f;
+    auto write_mark = [&](HtmlReport& r, bool pass) {
+        failed = failed || !pass;
+        this->write_mark(r, pass);
+    };
     rep.printf(L.row.open, i);
     for (int k = 1; k <= L.nc; ++k) {
         float x = v[k];
@@ -106,8 +114,12 @@ void MemberCheck::write_check_row(HtmlReport& rep, int i, const float v[], const
         }
         rep.printf("%s", label);
         allowable(i, k) = limit;
+        if (limit != 0.0f)
+            worst = std::max(worst, mag / std::fabs(limit));
         rep.printf("</TD>\n");
     }
+    failed_[static_cast<size_t>(i)] = failed;
+    utilisation_[static_cast<size_t>(i)] = worst;
     rep.printf("%s", L.row.close);
     rep.printf("%s", L.limit_row.open);
     for (int k = 1; k <= L.nc; ++k)

@@ -118,6 +118,12 @@ public:
     // Value row and limit row of member i; v holds its end actions v[1..nc].
     void write_check_row(HtmlReport& rep, int i, const float v[], const Allowables& a);
 
+    // After member i's row: whether a cell of it was marked "fail", and the
+    // largest ratio of an end action to its allowable (0 when none is
+    // checked).
+    bool failed(int i) const { return failed_[static_cast<std::size_t>(i)] != 0; }
+    float utilisation(int i) const { return utilisation_[static_cast<std::size_t>(i)]; }
+
     // The CSV lines of members 1..m: "%i" and the end actions, then the
     // allowables on a line that starts with a comma.
     template <class Actions> void write_csv_rows(std::FILE* f, int m, Actions actions)
@@ -166,6 +172,8 @@ private:
 
     const CheckLayout& layout_;
     std::vector<float> table_;
+    std::vector<char> failed_;
+    std::vector<float> utilisation_;
     float min_[category_count];
     int min_member_[category_count];
 };

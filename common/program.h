@@ -13,12 +13,14 @@
 //   allowables(s, i)              member i's allowable forces.
 // Its ProgramTables describe, in report order, everything else it writes:
 // the header, its lines of the zero-diagonal stop, the echo of the loads,
-// the results tables, the member checks and its CSV and summary layouts.
+// the results tables, the member checks, its CSV and summary layouts, and
+// how its drawing shows the structure.
 #pragma once
 
 #include <cstdio>
 #include <memory>
 
+#include "drawing.h"
 #include "load_input.h"
 #include "member_check.h"
 #include "model_core.h"
@@ -39,6 +41,7 @@ struct ProgramTables {
     CheckLayout check;
     CsvLayout csv;
     SummaryLayout summary;
+    DrawingLayout drawing;
 };
 
 // The whole run: input and echo, assembly, the zero-diagonal stop and the
@@ -78,6 +81,7 @@ template <class Model> int run_program(const ProgramTables& p)
         write_end_action_table(run.report, p.end_actions, check, s, [&](int i) { return allowables(s, i); });
 
         write_csv(run.open_csv(), p.csv, p.displacements, s, v, check);
+        write_drawing(run.open_drawing(), p.drawing, p.identity, s, v, check);
 
         run.open_summary();
         run.report.write_header(0, p.identity);

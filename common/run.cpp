@@ -12,9 +12,7 @@ AnalysisRun::AnalysisRun(const ProgramIdentity& id, bool footer_on_error) : id_(
 void AnalysisRun::trouble_opening(const char* path)
 {
     std::printf("  trouble opening %s\n", path);
-    htm_.discard();
-    csv_.discard();
-    txt_.discard();
+    discard_all();
     close_input();
     throw RunStop{1};
 }
@@ -24,13 +22,17 @@ void AnalysisRun::trouble_opening(const char* path)
 void AnalysisRun::trouble_writing(const OutputFile& f)
 {
     std::printf("  trouble writing %s: %s\n", f.path().c_str(), f.reason().c_str());
-    htm_.discard();
-    csv_.discard();
-    txt_.discard();
-    static const char* const all[] = {".htm", ".csv", ".txt", nullptr};
+    discard_all();
+    static const char* const all[] = {".htm", ".csv", ".svg", ".txt", nullptr};
     remove_results(all);
     close_input();
     throw RunStop{1};
+}
+
+void AnalysisRun::discard_all()
+{
+    for (OutputFile* f : {&htm_, &csv_, &svg_, &txt_})
+        f->discard();
 }
 
 void AnalysisRun::remove_results(const char* const suffixes[])
@@ -79,9 +81,16 @@ std::FILE* AnalysisRun::open_csv()
     return csv_.file();
 }
 
-void AnalysisRun::open_summary()
+std::FILE* AnalysisRun::open_drawing()
 {
     close_or_stop(csv_);
+    open_or_stop(svg_, ".svg");
+    return svg_.file();
+}
+
+void AnalysisRun::open_summary()
+{
+    close_or_stop(svg_);
     open_or_stop(txt_, ".txt");
     report.attach(txt_.file());
 }
@@ -90,9 +99,10 @@ void AnalysisRun::finish()
 {
     report.attach(nullptr);
     close_or_stop(txt_);
-    for (OutputFile* f : {&htm_, &csv_, &txt_})
+    for (OutputFile* f : {&htm_, &csv_, &svg_, &txt_})
         if (!f->commit())
             trouble_writing(*f);
+    write_label_image();
 }
 
 std::string AnalysisRun::where(const char* label, int index, int line) const
@@ -150,10 +160,12 @@ void AnalysisRun::stop()
         report.write_footer();
     report.attach(nullptr);
     csv_.discard();
+    svg_.discard();
     txt_.discard();
     if (htm_.is_open() && !(htm_.close() && htm_.commit()))
         trouble_writing(htm_);
-    static const char* const stale[] = {".csv", ".txt", nullptr};
+    write_label_image();
+    static const char* const stale[] = {".csv", ".svg", ".txt", nullptr};
     remove_results(stale);
     close_input();
     throw RunStop{1};

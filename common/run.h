@@ -41,7 +41,9 @@ public:
     void close_input();
     // Ends the report and opens the CSV file on its own handle.
     std::FILE* open_csv();
-    // Ends the CSV file and turns the report's handle to the summary file.
+    // Ends the CSV file and opens the drawing on its own handle.
+    std::FILE* open_drawing();
+    // Ends the drawing and turns the report's handle to the summary file.
     void open_summary();
     // Ends the summary file and gives the three files their names.
     void finish();
@@ -75,6 +77,8 @@ private:
     void close_or_stop(OutputFile& f);
     [[noreturn]] void trouble_writing(const OutputFile& f);
     void remove_results(const char* const suffixes[]);
+    void discard_all();
+    void write_label_image();
 
     const ProgramIdentity& id_;
     bool footer_on_error_;
@@ -82,7 +86,7 @@ private:
     Scanner scanner_;
     int record_line_ = 1;
     char input_path_[64] = {};
-    OutputFile htm_, csv_, txt_;
+    OutputFile htm_, csv_, svg_, txt_;
 };
 
 } // namespace qm

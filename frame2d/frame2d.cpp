@@ -4,7 +4,8 @@
 namespace frame2d {
 
 const qm::ProgramTables tables = {
-    .identity = {.type_name = "planefr",
+    .identity = {.program = "frame2d",
+                 .type_name = "planefr",
                  .html_title = "Plane Frame analysis      rev %3.2f\n<BR>",
                  .text_title = "Plane Frame analysis\t\t\trev %3.2f",
                  .revision = 0.12},
@@ -76,6 +77,7 @@ const qm::ProgramTables tables = {
         },
     .csv = {.reactions_apart = false, .dummy_list = true, .final_newline = true},
     .summary = {.counts_line = false, .blank_lines = 1},
+    .drawing = {.view = qm::View::plane, .bending = true, .translation = {1, 2, 0}, .rotation = {0, 0, 3}},
 };
 
 } // namespace frame2d

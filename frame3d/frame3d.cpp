@@ -4,7 +4,8 @@
 namespace frame3d {
 
 const qm::ProgramTables tables = {
-    .identity = {.type_name = "spacefr",
+    .identity = {.program = "frame3d",
+                 .type_name = "spacefr",
                  .html_title = "Space Frame analysis      rev %3.2f\n<BR>",
                  .text_title = "Space Frame analysis\t\t\trev %3.2f",
                  .revision = 0.22},
@@ -96,6 +97,7 @@ const qm::ProgramTables tables = {
         },
     .csv = {.reactions_apart = true, .dummy_list = true, .final_newline = false},
     .summary = {.counts_line = false, .blank_lines = 1},
+    .drawing = {.view = qm::View::space, .bending = true, .translation = {1, 2, 3}, .rotation = {4, 5, 6}},
 };
 
 } // namespace frame3d

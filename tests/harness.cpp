@@ -142,6 +142,36 @@ std::vector<std::string> ProgramDir::files() const
     return names;
 }
 
+std::string xml_problem(const std::string& text)
+{
+    std::vector<std::string> open;
+    size_t p = 0;
+    while ((p = text.find_first_of("<&", p)) != std::string::npos) {
+        if (text[p] == '&') {
+            size_t end = text.find(';', p);
+            if (end == std::string::npos || end - p > 10)
+                return "stray & at " + std::to_string(p);
+            p = end;
+            continue;
+        }
+        size_t end = text.find('>', p);
+        if (end == std::string::npos)
+            return "unclosed tag at " + std::to_string(p);
+        std::string tag = text.substr(p + 1, end - p - 1);
+        if (tag.find('<') != std::string::npos)
+            return "stray < at " + std::to_string(p);
+        if (tag[0] == '/') {
+            if (open.empty() || open.back() != tag.substr(1))
+                return "mismatched </" + tag.substr(1) + ">";
+            open.pop_back();
+        } else if (tag[0] != '?' && tag[0] != '!' && tag.back() != '/') {
+            open.push_back(tag.substr(0, tag.find_first_of(" \n")));
+        }
+        p = end;
+    }
+    return open.empty() ? "" : "unclosed <" + open.back() + ">";
+}
+
 std::string mask_date(std::string text)
 {
     static const std::regex html_date("Run date [ 0-9]{2}-[ 0-9]{2}-[0-9]{4}");

@@ -62,6 +62,10 @@ extern const std::string footer;     // the closing lines of an error stop
 extern const std::string table_open; // the table opener
 std::string heading(const std::string& title);
 
+// What makes text not well-formed XML (an unclosed or mismatched element, a
+// stray "<" or "&"); empty when it is well-formed.
+std::string xml_problem(const std::string& text);
+
 // Replaces the run date of a report or summary with "<date>".
 std::string mask_date(std::string text);
 

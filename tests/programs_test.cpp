@@ -61,7 +61,7 @@ TEST_P(EveryProgram, FileSizeLimitFailsTheRunAndLeavesNoResult)
     qmtest::RunResult r = dir.run(p.path, "", "trap '' XFSZ; ulimit -f 4;");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.console, std::string("  trouble writing ") + p.stem + ".htm: File too large\n");
-    EXPECT_EQ(dir.files(), std::vector<std::string>{std::string(p.stem) + ".in"});
+    EXPECT_EQ(dir.files(), (std::vector<std::string>{"gm 209 label.jpg", std::string(p.stem) + ".in"}));
 }
 
 // A broken first record after a good run: the new report says why, and the
@@ -75,8 +75,29 @@ TEST_P(EveryProgram, ErrorStopRemovesEarlierResults)
     dir.write(std::string(p.stem) + ".in", "1x,2,6,1\n");
     qmtest::RunResult r = dir.run(p.path);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(dir.files(), (std::vector<std::string>{std::string(p.stem) + ".htm", std::string(p.stem) + ".in"}));
+    EXPECT_EQ(dir.files(),
+              (std::vector<std::string>{"gm 209 label.jpg", std::string(p.stem) + ".htm", std::string(p.stem) + ".in"}));
     EXPECT_NE(dir.read(std::string(p.stem) + ".htm").find("\nERROR\t" + r.console), std::string::npos);
+}
+
+// A run leaves its drawing and, where none is, the label image the report
+// shows; an image already there stays as it is.
+TEST_P(EveryProgram, CompletedRunLeavesItsDrawingAndTheLabelImage)
+{
+    const ProgramUnderTest& p = GetParam();
+    qmtest::ProgramDir dir;
+    dir.write(std::string(p.stem) + ".in", example_input(p));
+    ASSERT_EQ(dir.run(p.path).status, 0);
+    std::string svg = dir.read(std::string(p.stem) + ".svg");
+    EXPECT_EQ(qmtest::xml_problem(svg), "");
+    EXPECT_NE(svg.find(std::string(p.name) + " &#8212; " + p.stem + ".in"), std::string::npos);
+    std::string jpeg = dir.read("gm 209 label.jpg");
+    ASSERT_GT(jpeg.size(), 1000u);
+    EXPECT_EQ(jpeg.substr(0, 3), "\xff\xd8\xff");
+    EXPECT_EQ(jpeg.substr(jpeg.size() - 2), "\xff\xd9");
+    dir.write("gm 209 label.jpg", "the user's own");
+    ASSERT_EQ(dir.run(p.path).status, 0);
+    EXPECT_EQ(dir.read("gm 209 label.jpg"), "the user's own");
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, EveryProgram, ::testing::ValuesIn(qmtest::analysis_programs()),

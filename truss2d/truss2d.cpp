@@ -4,7 +4,8 @@
 namespace truss2d {
 
 const qm::ProgramTables tables = {
-    .identity = {.type_name = "planetr",
+    .identity = {.program = "truss2d",
+                 .type_name = "planetr",
                  .html_title = "Plane Truss analysis      rev %3.2f\n<BR>",
                  .text_title = "Plane Truss analysis\t\t\trev %3.2f",
                  .revision = 0.14},
@@ -68,6 +69,7 @@ const qm::ProgramTables tables = {
         },
     .csv = {.reactions_apart = false, .dummy_list = true, .final_newline = true},
     .summary = {.counts_line = true, .blank_lines = 1},
+    .drawing = {.view = qm::View::plane, .bending = false, .translation = {1, 2, 0}, .rotation = {0, 0, 0}},
 };
 
 } // namespace truss2d
