@@ -29,11 +29,12 @@ static void member_raw_numbers(const StructureModel& s, int i, int raw[])
     }
 }
 
-// A joint rotation turns the member's ends about member x (cx, cy) by
-// cx*rx + cy*ry, its torsion, and about member y (-cy, cx) by -cy*rx + cx*ry,
-// its bending. Member y points so that a positive bending rotation lifts the
-// end joint when the start joint turns: translation z couples with bending
-// through -6EI/L^2 at the start.
+// A joint's rotations (rx, ry) turn the member about member x (cx, cy) by
+// cx*rx + cy*ry, its twist, and about member y (-cy, cx) by -cy*rx + cx*ry,
+// its bending rotation. A positive bending rotation tips the member down
+// ahead of the joint (dz/dx = -rotation), so the force z at the start couples
+// with both bending rotations through -6EI/L^2 and the force z at the end
+// through +6EI/L^2.
 void global_stiffness(const StructureModel& s, int i, qm::MemberMatrix& sms, int raw[])
 {
     MemberStiffness k = member_stiffness(s, i);
@@ -51,10 +52,7 @@ void global_stiffness(const StructureModel& s, int i, qm::MemberMatrix& sms, int
         {a, b, d, g, h, -d}, {b, c, -e, h, q, e}, {d, -e, k.s12, d, -e, -k.s12},
         {g, h, d, a, b, -d}, {h, q, -e, b, c, e}, {-d, e, -k.s12, -d, e, k.s12},
     };
-    sms.nd = 6;
-    for (int r = 1; r <= 6; ++r)
-        for (int col = 1; col <= 6; ++col)
-            sms.a[r][col] = rows[r - 1][col - 1];
+    sms.set_rows(rows);
     member_raw_numbers(s, i, raw);
 }
 

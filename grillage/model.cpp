@@ -32,11 +32,9 @@ static void write_members(qm::HtmlReport& rep, const StructureModel& s)
                         "(ksi)\n");
     for (int i = 1; i <= s.m; ++i) {
         const Section& c = s.sec[i];
-        rep.printf("<TR>\n<TD>\n");
-        rep.printf("%2i</TD><TD>%2i</TD><TD>%2i</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f"
-                   "</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f",
+        rep.printf("<TR>\n<TD>\n%2i</TD><TD>%2i</TD><TD>%2i</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f"
+                   "</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD>\n</TR>\n",
                    i, s.jj[i], s.jk[i], c.A, qm::feet(s.L[i]), c.J, c.Iy, c.Ix, c.E, c.Fy, c.G);
-        rep.printf("</TD>\n</TR>\n");
     }
     rep.close_table();
 }
