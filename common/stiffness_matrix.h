@@ -17,6 +17,16 @@ namespace qm {
 struct MemberMatrix {
     int nd = 0;
     float a[13][13] = {};
+
+    // The matrix of order N written out row by row, rows[0] being row 1.
+    template <int N> void set_rows(const float (&rows)[N][N])
+    {
+        static_assert(N <= 12);
+        nd = N;
+        for (int r = 1; r <= N; ++r)
+            for (int c = 1; c <= N; ++c)
+                a[r][c] = rows[r - 1][c - 1];
+    }
 };
 
 class StiffnessMatrix {

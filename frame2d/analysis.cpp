@@ -46,10 +46,7 @@ void global_stiffness(const StructureModel& s, int i, qm::MemberMatrix& sms, int
         {a, b, -d, -a, -b, -d}, {b, c, e, -b, -c, e},   {-d, e, k.S2, d, -e, h},
         {-a, -b, d, a, b, d},   {-b, -c, -e, b, c, -e}, {-d, e, h, d, -e, k.S2},
     };
-    sms.nd = 6;
-    for (int r = 1; r <= 6; ++r)
-        for (int col = 1; col <= 6; ++col)
-            sms.a[r][col] = rows[r - 1][col - 1];
+    sms.set_rows(rows);
     member_raw_numbers(s, i, raw);
 }
 
