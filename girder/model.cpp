@@ -1,5 +1,7 @@
 #include "model.h"
 
+#include <cstdio>
+
 #include "echo.h"
 #include "model_input.h"
 #include "units.h"
@@ -35,7 +37,7 @@ static void read_header(qm::AnalysisRun& run, StructureModel& s)
     parameter_row(rep, "&nbsp;</TD><TD>number of support restraints (nr)</TD><TD>%i", s.nr);
     parameter_row(rep, "&nbsp;</TD><TD>number of restrained joints (nrj)</TD><TD>%i", s.nrj);
     parameter_row(rep, "&nbsp;</TD><TD>Modulus of Elasticity (e)</TD><TD>%i", s.E);
-    parameter_row(rep, "&nbsp;</TD><TD>Yield strength (F<sub>y</sub>)</TD><TD>%5.2f ksi", static_cast<double>(s.Fy));
+    parameter_row(rep, "&nbsp;</TD><TD>Yield strength (F<sub>y</sub>)</TD><TD>%5.2f ksi", s.Fy);
     qm::write_units(rep, false);
     rep.close_table();
 }
@@ -67,8 +69,8 @@ static void read_members(qm::AnalysisRun& run, StructureModel& s)
                         "</sup>)</TD><TD>S<sub>x</sub> (in<sup>3</sup>)");
     for (int i = 1; i <= s.m; ++i) {
         rep.printf("<TR>\n<TD>\n");
-        rep.printf("%i</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f", i, qm::feet(s.L[i]),
-                   static_cast<double>(s.sec[i].Ix), static_cast<double>(s.sec[i].A), static_cast<double>(s.sec[i].Sx));
+        rep.printf("%i</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f", i, qm::feet(s.L[i]), s.sec[i].Ix,
+                   s.sec[i].A, s.sec[i].Sx);
         rep.printf("</TD>\n</TR>\n");
         if (s.L[i] == 0.0f)
             stop_zero_length(run);
