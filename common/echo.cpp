@@ -33,21 +33,26 @@ void write_parameters(HtmlReport& rep, int m, int n, int nj, int nr, int nrj)
     plain_row_start(rep);
     rep.printf("&nbsp;</TD><TD>number of restrained joints (nrj)</TD><TD>%i\n", nrj);
     plain_row_end(rep);
+    write_units(rep, true);
+    rep.close_table();
+}
+
+void write_units(HtmlReport& rep, bool line_ends)
+{
     static const char* const units[] = {
-        "unless otherwise stated, all units are:</TD><TD>kips</TD><TD>(1000 pounds)\n",
-        "&nbsp;</TD><TD>ksi</TD><TD>(kips per square inch)\n",
-        "&nbsp;</TD><TD>inches</TD><TD>&nbsp;\n",
-        "&nbsp;</TD><TD>degrees</TD><TD>&nbsp;\n",
-        "&nbsp;</TD><TD>tshear</TD><TD>kips\n",
-        "&nbsp;</TD><TD>bending</TD><TD>inch-kips\n",
-        "&nbsp;</TD><TD>rotational</TD><TD>degrees\n",
+        "unless otherwise stated, all units are:</TD><TD>kips</TD><TD>(1000 pounds)",
+        "&nbsp;</TD><TD>ksi</TD><TD>(kips per square inch)",
+        "&nbsp;</TD><TD>inches</TD><TD>&nbsp;",
+        "&nbsp;</TD><TD>degrees</TD><TD>&nbsp;",
+        "&nbsp;</TD><TD>tshear</TD><TD>kips",
+        "&nbsp;</TD><TD>bending</TD><TD>inch-kips",
+        "&nbsp;</TD><TD>rotational</TD><TD>degrees",
     };
     for (const char* row : units) {
         plain_row_start(rep);
-        rep.printf("%s", row);
+        rep.printf(line_ends ? "%s\n" : "%s", row);
         plain_row_end(rep);
     }
-    rep.close_table();
 }
 
 void write_title_row(HtmlReport& rep, const char* titles)

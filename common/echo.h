@@ -10,6 +10,9 @@ namespace qm {
 void write_styled_row_start(HtmlReport& rep);
 // The "Global structure parameters" and units rows, then the table end.
 void write_parameters(HtmlReport& rep, int m, int n, int nj, int nr, int nrj);
+// The seven units rows of the Input Summary (not the table end); with
+// line_ends each text ends "\n" inside its cell.
+void write_units(HtmlReport& rep, bool line_ends);
 // A section of the echo: heading, table opener and the column titles.
 void open_echo_table(HtmlReport& rep, const char* heading, const char* titles);
 // A plain title row: "<TR>\n<TD>\n", the titles, "</TD>\n</TR>\n".

@@ -1,0 +1,12 @@
+// girder as the shared run sees it: its model, steps and report tables.
+#pragma once
+
+#include "analysis.h"
+#include "model.h"
+#include "program.h"
+
+namespace girder {
+
+extern const qm::ProgramTables tables;
+
+} // namespace girder
