@@ -1,41 +1,10 @@
 #include "model.h"
 
-#include <cmath>
-
 #include "echo.h"
+#include "member_axes.h"
 #include "model_input.h"
 
 namespace frame3d {
-
-// Member axes from the direction cosines; a member whose horizontal
-// projection is below 0.001 of its length counts as vertical.
-static void set_member_axes(StructureModel& s, int i)
-{
-    float xcl = s.xcl[i], ycl = s.ycl[i], zcl = s.zcl[i];
-    float(&R)[4][4] = s.R[i];
-    float q = std::sqrt(xcl * xcl + zcl * zcl);
-    if (q >= 0.001f) {
-        R[1][1] = xcl;
-        R[1][2] = ycl;
-        R[1][3] = zcl;
-        R[2][1] = -xcl * ycl / q;
-        R[2][2] = q;
-        R[2][3] = -ycl * zcl / q;
-        R[3][1] = -zcl / q;
-        R[3][2] = 0.0f;
-        R[3][3] = xcl / q;
-    } else {
-        R[1][1] = 0.0f;
-        R[1][2] = ycl;
-        R[1][3] = 0.0f;
-        R[2][1] = -ycl;
-        R[2][2] = 0.0f;
-        R[2][3] = 0.0f;
-        R[3][1] = 0.0f;
-        R[3][2] = 0.0f;
-        R[3][3] = 1.0f;
-    }
-}
 
 static void read_members(qm::AnalysisRun& run, StructureModel& s)
 {
@@ -59,7 +28,7 @@ static void read_members(qm::AnalysisRun& run, StructureModel& s)
                    i, s.jj[i], s.jk[i], s.sec[i].A, s.L[i] / 12, s.sec[i].ix, s.sec[i].iy, s.sec[i].iz, s.sec[i].E,
                    s.sec[i].G, s.sec[i].Fy, s.sec[i].rx, s.sec[i].ry);
         rep.printf("</TD>\n</TR>\n");
-        set_member_axes(s, i);
+        qm::space_member_axes(s.xcl[i], s.ycl[i], s.zcl[i], s.R[i]);
     }
     rep.close_table();
 }

@@ -2,10 +2,9 @@
 // member axes, on top of what every model holds (counts, restraints, loads,
 // dummy members).
 //
-// Member axes: x runs from the start joint to the end joint; y lies in the
-// vertical plane through the member (global y is vertical) and z is
-// horizontal; for a vertical member z is the global z axis. R holds the three
-// axes as rows, in global components, so member = R * global.
+// Member axes are those of common/member_axes.h (y in the vertical plane
+// through the member, z horizontal; for a vertical member z is global z). R
+// holds the three axes as rows, in global components, so member = R * global.
 #pragma once
 
 #include "model_core.h"

@@ -1,0 +1,415 @@
+// truss3d end to end: space trusses whose bar forces, reactions and
+// displacements follow by hand (Hooke's law, statics, virtual work), the
+// member axes of vertical and near-vertical members, a full-size truss, the
+// exact lines of the member table, CSV and summary, and every error stop.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "harness.h"
+
+using qmtest::csv_value;
+
+namespace {
+
+using Outcome = qmtest::Analysis;
+const std::string& pass = qmtest::pass_mark;
+
+Outcome analyse(const std::string& input) { return qmtest::analyse(TRUSS3D, "spacetr", input); }
+
+// CSV lines: 0 the counts, 1..nj one per joint (translations x, y, z, then
+// support forces x, y, z), then two per member (end actions, limits).
+double translation(const Outcome& o, int joint, int k) { return csv_value(o.csv, joint, k); }
+double support_force(const Outcome& o, int joint, int k) { return csv_value(o.csv, joint, 3 + k); }
+// Bar force of member i, tension positive: its end force x.
+double bar_force(const Outcome& o, int nj, int i) { return csv_value(o.csv, nj + 2 * i - 1, 4); }
+
+void expect_success(const Outcome& o)
+{
+    ASSERT_EQ(o.result.status, 0) << o.result.console;
+    EXPECT_EQ(o.result.console, "successfully completed\n");
+    EXPECT_EQ(o.result.errors, "");
+}
+
+// An error stop: status 1, the report closed by the footer, no CSV, no summary.
+void expect_error_stop(const Outcome& o)
+{
+    EXPECT_EQ(o.result.status, 1);
+    EXPECT_EQ(o.result.errors, "");
+    EXPECT_FALSE(o.csv_written);
+    EXPECT_FALSE(o.txt_written);
+    const std::string& footer = qmtest::footer;
+    ASSERT_GE(o.htm.size(), footer.size());
+    EXPECT_EQ(o.htm.substr(o.htm.size() - footer.size()), footer);
+}
+
+std::string tail_from(const std::string& text, const std::string& marker)
+{
+    size_t at = text.find(marker);
+    return at == std::string::npos ? "<marker missing>" : text.substr(at);
+}
+
+std::string example()
+{
+    std::ifstream in(std::string(EXAMPLES_DIR) + "/spacetr/spacetr.in");
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// ---------------------------------------------------------------- one bar
+
+// One member from joint 1 (0, 0, 0) to joint 2 (120, 0, 0), area 0 so the
+// default section (A 2.94, E 29000, Fy 36); joint 1 held in x, y, z, joint 2
+// in y and z; 10 kips in x on joint 2. n = 3*2 - 5 = 1.
+const std::string one_bar = "1,2,5,2\n0,0,0\n120,0,0\n1,2,0,0,0,0,0\n1\n1,1,1\n2\n0,1,1\n1,0\n2\n10,0,0\n0\n";
+
+struct Truss3dOneBar : ::testing::Test {
+    static void SetUpTestSuite() { o = new Outcome(analyse(one_bar)); }
+    static void TearDownTestSuite() { delete o; }
+    static Outcome* o;
+};
+Outcome* Truss3dOneBar::o = nullptr;
+
+// Hooke: u = P*L/(E*A) = 10*120/(29000*2.94); the support takes the load back.
+TEST_F(Truss3dOneBar, ExtensionAndSupportForceFollowHookesLaw)
+{
+    expect_success(*o);
+    EXPECT_NEAR(translation(*o, 2, 1), 10.0 * 120 / (29000 * 2.94), 1e-6);
+    EXPECT_EQ(support_force(*o, 1, 1), -10.0);
+}
+
+// Ta = 2.94*36*0.6 = 63.504 and Va = 2.94*36*0.55 = 58.212 (the default
+// section); the bar in tension reads -10 at the start and +10 at the end,
+// both labelled " tension"; the limit row has three decimals.
+TEST_F(Truss3dOneBar, MemberTableMarksTensionAtBothEndsAndShearWithTheirLimits)
+{
+    std::string cell = "<TD>\n   0.000" + pass + " shear</TD>\n";
+    EXPECT_EQ(tail_from(o->htm, qmtest::heading("Member End Actions")),
+              qmtest::heading("Member End Actions") + qmtest::table_open +
+                  "<TR>\n<TD>\nmember</TD><TD>start force<sub>x</sub> (kips)</TD><TD>start force<sub>y</sub> (kips)"
+                  "</TD><TD>start force<sub>z</sub> (kips)</TD><TD>end force<sub>x</sub> (kips)</TD><TD>end force"
+                  "<sub>y</sub> (kips)</TD><TD>end force<sub>z</sub> (kips)\n</TD>\n</TR>\n"
+                  "<TR>\n\n<TD>\n  1</TD>\n"
+                  "<TD>\n -10.000" + pass + " tension</TD>\n" + cell + cell +
+                  "<TD>\n  10.000" + pass + " tension</TD>\n" + cell + cell +
+                  "</TR><TR>\n\n<TD>\nlimit</TD>\n<TD>\n  63.504</TD>\n<TD>\n  58.212</TD>\n<TD>\n  58.212</TD>\n"
+                  "<TD>\n  63.504</TD>\n<TD>\n  58.212</TD>\n<TD>\n  58.212</TD>\n</TR>\n\n</TABLE>\n\n\n");
+}
+
+// One line per joint with both translations and support forces; no dummy
+// list; a closing empty line.
+TEST_F(Truss3dOneBar, CsvHasOneLinePerJointAndNoDummyList)
+{
+    EXPECT_EQ(o->csv, "1,2,5,2\n"
+                      "1,0.000000,0.000000,0.000000,-10.000000,0.000000,0.000000\n"
+                      "2,0.014075,0.000000,0.000000,0.000000,0.000000,0.000000\n"
+                      "1,-10.000000,0.000000,0.000000,10.000000,0.000000,0.000000\n"
+                      ",63.504002,58.212002,58.212002,63.504002,58.212002,58.212002\n"
+                      "\n");
+}
+
+// The counts m,n,nj,nr,nrj, then three empty lines before the only ratio,
+// the tensile one: 63.504/10 = 6.35, printed 6.4.
+TEST_F(Truss3dOneBar, SummaryHasTheCountsLineAndOnlyTheTensileRatio)
+{
+    EXPECT_EQ(o->txt.rfind("Space Truss analysis\t\t\trev 0.13\nRun date - <date>\n", 0), 0u);
+    EXPECT_EQ(tail_from(o->txt, std::string(73, '*') + "\n1,"),
+              std::string(73, '*') + "\n1,1,2,5,2\n\n\n\n\nmin tensile ratio =\t      6.4\t member =    1\n\n");
+}
+
+// ---------------------------------------------------------------- pyramid
+
+// The shipped example (see examples/spacetr/README.md): a square pyramid,
+// base corners 1-4 at (+-120, 0, +-120), apex 5 at (0, 140, 0), so every leg
+// is 220 in long with cosines 6/11, 7/11, 6/11. Legs 1-5, 2-5, 3-5, 4-5 and
+// ring 1-2, 2-3, 3-4, 4-1; apex load 6 kips in x and 28 kips down. Statics
+// (tension positive): legs -16.5, -5.5, -11, -11; ring 3, 6, 6, 6.
+TEST(Truss3dPyramid, BarForcesMatchStaticsAndReactionsBalanceTheLoads)
+{
+    Outcome o = analyse(example());
+    expect_success(o);
+    const double legs[] = {-16.5, -5.5, -11, -11}, ring[] = {3, 6, 6, 6};
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_NEAR(bar_force(o, 5, i), legs[i - 1], 1e-4) << "leg " << i;
+        EXPECT_NEAR(bar_force(o, 5, i + 4), ring[i - 1], 1e-4) << "ring member " << i + 4;
+    }
+    // Support forces at joint 1 (x, y, z), joint 2 (y, z), joints 3 and 4 (y).
+    EXPECT_NEAR(support_force(o, 1, 1), -6.0, 1e-4);
+    EXPECT_NEAR(support_force(o, 1, 2), 10.5, 1e-4);
+    EXPECT_NEAR(support_force(o, 1, 3), -3.0, 1e-4);
+    EXPECT_NEAR(support_force(o, 2, 2), 3.5, 1e-4);
+    EXPECT_NEAR(support_force(o, 2, 3), 3.0, 1e-4);
+    EXPECT_NEAR(support_force(o, 3, 2), 7.0, 1e-4);
+    EXPECT_NEAR(support_force(o, 4, 2), 7.0, 1e-4);
+    double sum[3] = {};
+    for (int j = 1; j <= 5; ++j)
+        for (int k = 1; k <= 3; ++k)
+            sum[k - 1] += support_force(o, j, k);
+    EXPECT_NEAR(sum[0], -6.0, 1e-4);
+    EXPECT_NEAR(sum[1], 28.0, 1e-4);
+    EXPECT_NEAR(sum[2], 0.0, 1e-4);
+    // Virtual work, unit load down at the apex (legs -11/28, ring 6/28):
+    // (16.5 + 5.5 + 22)*11/28 * 220/(29000*2.23) + 21*6/28 * 240/(29000*1.44).
+    double drop = 44 * 11.0 / 28 * 220 / (29000 * 2.23) + 21 * 6.0 / 28 * 240 / (29000 * 1.44);
+    EXPECT_NEAR(translation(o, 5, 2), -drop, 1e-5);
+}
+
+// Leg 1 as a dummy member: still analysed and reported, but the summary
+// lists it and takes the compressive minimum from leg 3, Ca/11 = 5.8.
+TEST(Truss3dPyramid, DummyMemberIsReportedButSetsNoMinimum)
+{
+    std::string input = example();
+    input.replace(input.rfind("0\n"), 2, "1\n1\n");
+    Outcome o = analyse(input);
+    expect_success(o);
+    EXPECT_NEAR(bar_force(o, 5, 1), -16.5, 1e-4);
+    EXPECT_NE(o.htm.find("<TR>\n\n<TD>\n  1</TD>\n<TD>\n  16.500" + pass + " compression</TD>\n"), std::string::npos);
+    EXPECT_NE(o.txt.find("\n8,8,5,7,4\n\ndummy member - 1\n\n\n\nmin compressive ratio =\t      5.8\t member =    3\n"
+                         "min tensile ratio =\t      5.2\t member =    6\n\n"),
+              std::string::npos);
+}
+
+// ---------------------------------------------------------------- member axes
+
+// Three posts 120 in tall on pinned bases, their tops held in x and z:
+// 1-2 vertical (Q = 0), 3-4 leaning 0.06 in (Q = 0.0005, below 0.001: taken
+// as vertical) and 5-6 leaning 0.24 in (Q = 0.002: general axes). Each
+// carries fixed-end forces in member y and z of 5 and 2 kips at its base and
+// 3 and 1 at its top, from a sideways load against member y and z. Member y
+// of a post going up is -x and member z is +z, so each joint takes its
+// forces in +x and -z, and its support gives them back. Only the post with
+// general axes has member y tilted up by Q: its load has a component
+// (5 + 3)*Q = 0.016 kips down, which its base carries.
+TEST(Truss3dMemberAxes, VerticalAndNearVerticalPostsTakeTheVerticalAxes)
+{
+    Outcome o = analyse("3,6,15,6\n0,0,0\n0,120,0\n240,0,0\n240.06,120,0\n480,0,0\n480.24,120,0\n"
+                        "1,2,0,0,0,0,0\n3,4,0,0,0,0,0\n5,6,0,0,0,0,0\n"
+                        "1\n1,1,1\n2\n1,0,1\n3\n1,1,1\n4\n1,0,1\n5\n1,1,1\n6\n1,0,1\n"
+                        "0,3\n1\n0,5,2,0,3,1\n2\n0,5,2,0,3,1\n3\n0,5,2,0,3,1\n0\n");
+    expect_success(o);
+    for (int j = 1; j <= 6; ++j) {
+        bool base = j % 2 == 1;
+        EXPECT_NEAR(support_force(o, j, 1), base ? -5.0 : -3.0, 1e-4) << "joint " << j;
+        EXPECT_EQ(support_force(o, j, 3), base ? 2.0 : 1.0) << "joint " << j;
+    }
+    EXPECT_EQ(support_force(o, 1, 2), 0.0);
+    EXPECT_EQ(support_force(o, 3, 2), 0.0);
+    EXPECT_NEAR(support_force(o, 5, 2), 0.016, 1e-5);
+    // The vertical post's joints take exactly +5 in x: the reaction is exact.
+    EXPECT_EQ(support_force(o, 1, 1), -5.0);
+    EXPECT_NE(o.htm.find("<TR>\n<TD>\n1</TD><TD>   0.000</TD><TD>   5.000</TD><TD>   2.000</TD><TD>   0.000</TD><TD>"
+                         "   3.000</TD><TD>   1.000\n</TD>\n</TR>\n"),
+              std::string::npos);
+}
+
+// ---------------------------------------------------------------- checks
+
+// Every joint held, so the end actions are the member loads themselves.
+// Member 1: A 1, Fy 23 and radii so large that the column formula gives
+// 12*23/23 = 12 exactly, Va = 23*0.55 = 12.65; a compression equal to Ca
+// passes at both ends, a shear equal to Va fails. Member 2: L/r = 480, so
+// 1.6 - 0.005*480 < 0 and the column allowable is negative; it is kept with
+// its sign, fails the compression and gives a negative compressive ratio.
+TEST(Truss3dChecks, ActionsAtTheirAllowablesAndANegativeColumnAllowable)
+{
+    Outcome o = analyse("2,3,9,3\n0,0,0\n120,0,0\n240,0,0\n1,2,1,29000,23,1000000,1000000\n2,3,1,29000,36,0.25,0.25\n"
+                        "1\n1,1,1\n2\n1,1,1\n3\n1,1,1\n0,2\n1\n12,12.65,0,-12,0,-12.65\n2\n1,0,0,-1,0,0\n0\n");
+    expect_success(o);
+    const std::string& fail = qmtest::fail_mark;
+    EXPECT_NE(o.htm.find("<TD>\n  12.000" + pass + " compression</TD>\n<TD>\n  12.650" + fail + " shear</TD>\n"),
+              std::string::npos);
+    EXPECT_NE(o.htm.find("<TD>\n -12.000" + pass + " compression</TD>\n"), std::string::npos);
+    EXPECT_NE(o.htm.find("<TD>\n   1.000" + fail + " compression</TD>\n"), std::string::npos);
+    EXPECT_NE(o.htm.find("<TD>\nlimit</TD>\n<TD>\n -23.124</TD>\n"), std::string::npos);
+    EXPECT_NE(o.txt.find("\n\n\nmin compressive ratio =\t    -23.1\t member =    2\n"
+                         "min shear ratio =\t      1.0\t member =    1\n\n"),
+              std::string::npos);
+}
+
+// ---------------------------------------------------------------- full size
+
+// A double-layer grid of 2 x 10 x 10 joints (the 200-joint capacity), 120 in
+// apart and 120 in deep, with chords, verticals, and diagonals in every
+// cell up to the 1000-member capacity; the four bottom corners pinned, so
+// n = 600 - 12 = 588. Every top joint carries 1 kip down and joint 1 5 kips
+// in x; every member is a dummy member (the 1000-entry list).
+TEST(Truss3dFullSize, ReactionsBalanceTheLoads)
+{
+    auto joint = [](int layer, int a, int b) { return 100 * layer + 10 * a + b + 1; };
+    std::string joints, members;
+    for (int layer = 0; layer < 2; ++layer)
+        for (int a = 0; a < 10; ++a)
+            for (int b = 0; b < 10; ++b)
+                joints += std::to_string(120 * a) + "," + std::to_string(120 * layer) + "," +
+                          std::to_string(120 * b) + "\n";
+    int m = 0;
+    auto add = [&](int j, int k) {
+        if (m < 1000) {
+            members += std::to_string(j) + "," + std::to_string(k) + ",4,29000,36,2,2\n";
+            ++m;
+        }
+    };
+    for (int layer = 0; layer < 2; ++layer)
+        for (int a = 0; a < 10; ++a)
+            for (int b = 0; b < 10; ++b) {
+                if (a < 9)
+                    add(joint(layer, a, b), joint(layer, a + 1, b));
+                if (b < 9)
+                    add(joint(layer, a, b), joint(layer, a, b + 1));
+                if (layer == 0)
+                    add(joint(0, a, b), joint(1, a, b));
+            }
+    // What makes the grid stiff comes first: a diagonal in every vertical
+    // panel and across every top cell; then redundant diagonals up to 1000.
+    for (int round = 0; round < 2; ++round)
+        for (int a = 0; a < 10; ++a)
+            for (int b = 0; b < 10; ++b) {
+                int da = round == 0 ? 1 : -1;
+                if (a + da >= 0 && a + da <= 9)
+                    add(joint(0, a, b), joint(1, a + da, b));
+                if (b + da >= 0 && b + da <= 9)
+                    add(joint(0, a, b), joint(1, a, b + da));
+                if (a < 9 && b < 9)
+                    add(joint(1 - round, a, b), joint(1 - round, a + 1, b + 1));
+            }
+    for (int a = 0; a < 9; ++a)
+        for (int b = 0; b < 9; ++b)
+            add(joint(1, a, b + 1), joint(1, a + 1, b));
+    ASSERT_EQ(m, 1000);
+    std::string input = "1000,200,12,4\n" + joints + members;
+    for (int corner : {joint(0, 0, 0), joint(0, 9, 0), joint(0, 0, 9), joint(0, 9, 9)})
+        input += std::to_string(corner) + "\n1,1,1\n";
+    input += "100,0\n";
+    for (int j = 101; j <= 200; ++j)
+        input += std::to_string(j) + (j == 101 ? "\n5,-1,0\n" : "\n0,-1,0\n");
+    input += "1000\n";
+    for (int i = 1; i <= 1000; ++i)
+        input += std::to_string(i) + "\n";
+
+    Outcome o = analyse(input);
+    expect_success(o);
+    double sum[3] = {};
+    for (int j = 1; j <= 200; ++j)
+        for (int k = 1; k <= 3; ++k)
+            sum[k - 1] += support_force(o, j, k);
+    // Single precision through 588 equations: within 0.05% of the loads.
+    EXPECT_NEAR(sum[0], -5.0, 0.05);
+    EXPECT_NEAR(sum[1], 100.0, 0.05);
+    EXPECT_NEAR(sum[2], 0.0, 0.05);
+    EXPECT_NE(o.txt.find("\n1000,588,200,12,4\n"), std::string::npos);
+    EXPECT_EQ(qmtest::count_of(o.txt, "dummy member - "), 1000);
+    EXPECT_EQ(o.txt.find("min "), std::string::npos);
+}
+
+// ---------------------------------------------------------------- stops
+
+// Joint 3 is held by two members from the supports only; both lie in one
+// inclined plane, so nothing holds joint 3 across it. Its diagonal entries
+// are not zero, but eliminating x and y leaves no stiffness in z.
+TEST(Truss3dStops, JointHeldInOnePlaneIsAMechanism)
+{
+    Outcome o = analyse("2,3,6,2\n0,0,0\n240,0,0\n120,160,90\n1,3,0,0,0,0,0\n2,3,0,0,0,0,0\n"
+                        "1\n1,1,1\n2\n1,1,1\n1,0\n3\n0,-10,0\n0\n");
+    expect_error_stop(o);
+    const std::string line =
+        "unstable or ill-conditioned structure: no stiffness left against translation z of joint 3";
+    EXPECT_EQ(o.result.console, line + "\n");
+    EXPECT_NE(o.htm.find("</TABLE>\n\nERROR\t" + line + "\n" + qmtest::footer), std::string::npos);
+}
+
+// Member 2 joins joint 2 to joint 3 at the same place: the details go to the
+// console (joint numbers as whole numbers) and to the report (as reals),
+// before anything of the members is written.
+TEST(Truss3dStops, ZeroLengthMemberStopsWithItsDetailsOnTheConsole)
+{
+    Outcome o = analyse("2,3,3,1\n0,0,0\n120,0,0\n120,0,0\n1,2,0,0,0,0,0\n2,3,0,0,0,0,0\n1\n1,1,1\n0,0\n0\n");
+    expect_error_stop(o);
+    EXPECT_EQ(o.result.console, "\nERROR - divide by 0\none length was 0\ni = 2\njk[i] = 3    jj[i] = 2\n"
+                                "xcl = 0.000000  ycl = 0.000000  zcl = 0.000000\n\n");
+    EXPECT_EQ(tail_from(o.htm, "<TD>\n 3</TD>"),
+              "<TD>\n 3</TD><TD>  10.000</TD><TD>   0.000</TD><TD>   0.000</TD>\n</TR>\n</TABLE>\n"
+              "\nERROR\tdivide by 0\ni = 2\njk[i] = 3.000000    jj[i] = 2.000000\n"
+              "xcl = 0.000000  ycl = 0.000000  zcl = 0.000000\n\n" + qmtest::footer);
+}
+
+// Joint 3 belongs to no member: equations 2, 3 and 4 (its x, y, z) have no
+// stiffness and are listed, then the order and the counts.
+TEST(Truss3dStops, JointWithoutMembersStopsOnTheZeroDiagonal)
+{
+    Outcome o = analyse("1,3,5,2\n0,0,0\n120,0,0\n240,0,0\n1,2,0,0,0,0,0\n1\n1,1,1\n2\n0,1,1\n1,0\n2\n10,0,0\n0\n");
+    expect_error_stop(o);
+    EXPECT_EQ(o.result.console, "\nERROR\t0 on primary diagonal\n");
+    EXPECT_EQ(tail_from(o.htm, "</TABLE>\n\nERROR"),
+              "</TABLE>\n\nERROR\t0 on primary diagonal\nand entire array columns.\nStructure is indeterminante\n"
+              "diagonal entry = 2\ndiagonal entry = 3\ndiagonal entry = 4\narray size = 4\n1,3,5,2\n" +
+                  qmtest::footer);
+}
+
+struct BadInput {
+    const char* name;
+    std::string input;
+    std::string console;
+};
+
+void PrintTo(const BadInput& b, std::ostream* os) { *os << b.name; }
+
+class Truss3dBadInput : public ::testing::TestWithParam<BadInput> {};
+
+TEST_P(Truss3dBadInput, StopsNamingFileLineAndRecord)
+{
+    Outcome o = analyse(GetParam().input);
+    expect_error_stop(o);
+    EXPECT_EQ(o.result.console, GetParam().console + "\n");
+    EXPECT_NE(o.htm.find("\nERROR\t" + GetParam().console + "\n" + qmtest::footer), std::string::npos);
+}
+
+const std::string head = "1,2,5,2\n0,0,0\n120,0,0\n1,2,0,0,0,0,0\n";
+const std::string restraints = "1\n1,1,1\n2\n0,1,1\n";
+
+// The capacities (1000 members, 200 joints, 600 restrained degrees of
+// freedom, 1000 dummy members) and the records of three and six values.
+INSTANTIATE_TEST_SUITE_P(
+    Hostile, Truss3dBadInput,
+    ::testing::Values(
+        BadInput{"too_many_members", "1001,2,5,2\n",
+                 "spacetr.in:1: structure counts: number of members (m) 1001 is outside 0..1000"},
+        BadInput{"too_many_joints", "1,201,5,2\n",
+                 "spacetr.in:1: structure counts: number of joints (nj) 201 is outside 0..200"},
+        BadInput{"too_many_restraints", "1,2,601,2\n",
+                 "spacetr.in:1: structure counts: number of support restraints (nr) 601 is outside 0..600"},
+        BadInput{"joint_of_two_values", "1,2,5,2\n0,0\n120,0,0\n",
+                 "spacetr.in:2: joint 1: expected 3 comma-separated numbers, found no comma after field 2"},
+        BadInput{"member_of_six_values", "1,2,5,2\n0,0,0\n120,0,0\n1,2,0,0,0,0\n1\n",
+                 "spacetr.in:4: member 1: expected 7 comma-separated numbers, found no comma after field 6"},
+        BadInput{"member_joint_beyond_nj", "1,2,5,2\n0,0,0\n120,0,0\n1,3,0,0,0,0,0\n",
+                 "spacetr.in:4: member 1: end joint 3 is outside 1..2"},
+        BadInput{"restraint_of_two_flags", head + "1\n1,1\n2\n",
+                 "spacetr.in:6: restraint 1: expected 3 comma-separated numbers, found no comma after field 2"},
+        BadInput{"nr_disagrees_with_flags", "1,2,4,2\n0,0,0\n120,0,0\n1,2,0,0,0,0,0\n" + restraints,
+                 "spacetr.in:8: restraints: number of support restraints (nr) is 4 but 5 restraint flags are set"},
+        BadInput{"joint_load_of_two_values", head + restraints + "1,0\n2\n10,0\n0\n",
+                 "spacetr.in:11: joint load 1: expected 3 comma-separated numbers, found no comma after field 2"},
+        BadInput{"member_load_of_four_values", head + restraints + "0,1\n1\n0,0,0,0\n0\n",
+                 "spacetr.in:11: member load 1: expected 6 comma-separated numbers, found no comma after field 4"},
+        BadInput{"too_many_dummies", head + restraints + "0,0\n1001\n",
+                 "spacetr.in:10: dummy members: number of dummy members 1001 is above 1000"}),
+    [](const ::testing::TestParamInfo<BadInput>& p) { return std::string(p.param.name); });
+
+// A load or dummy count below zero reads no records; the echo still lists
+// every joint and member, as for any non-zero count.
+TEST(Truss3dCounts, NegativeCountsReadNoRecordsButListEveryJoint)
+{
+    Outcome o = analyse(head + restraints + "-1,-1\n-1\n");
+    expect_success(o);
+    EXPECT_NE(o.htm.find("<TR>\n<TD>\n   2</TD><TD>   0.000</TD><TD>\n   0.000</TD><TD>   0.000\n</TD>\n</TR>\n"),
+              std::string::npos);
+    EXPECT_NE(o.htm.find("<TR>\n<TD>\n1</TD><TD>   0.000</TD><TD>   0.000</TD><TD>   0.000</TD><TD>   0.000</TD><TD>"
+                         "   0.000</TD><TD>   0.000\n</TD>\n</TR>\n"),
+              std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,19 @@
+// Space truss analysis: member stiffness in global axes, equivalent joint
+// loads, bar forces and allowable forces.
+#pragma once
+
+#include "member_check.h"
+#include "model.h"
+#include "stiffness_matrix.h"
+
+namespace truss3d {
+
+// Member i's axial stiffness in global axes; raw[1..6] its degrees of freedom.
+void global_stiffness(const StructureModel& s, int i, qm::MemberMatrix& sms, int raw[]);
+// Member loads turned into joint loads in global axes, subtracted from AE.
+void equivalent_joint_loads(const StructureModel& s, float AE[]);
+// Bar forces from the joint displacements D (raw order), added to AML.
+void member_end_actions(StructureModel& s, const float D[]);
+qm::Allowables allowables(const StructureModel& s, int i);
+
+} // namespace truss3d
