@@ -4,7 +4,8 @@
 namespace truss3d {
 
 const qm::ProgramTables tables = {
-    .identity = {.type_name = "spacetr",
+    .identity = {.program = "truss3d",
+                 .type_name = "spacetr",
                  .html_title = "Space Truss analysis      rev %3.2f\n<BR>",
                  .text_title = "Space Truss analysis\t\t\trev %3.2f",
                  .revision = 0.13},
@@ -78,6 +79,7 @@ const qm::ProgramTables tables = {
         },
     .csv = {.reactions_apart = false, .dummy_list = false, .final_newline = true},
     .summary = {.counts_line = true, .blank_lines = 3},
+    .drawing = {.view = qm::View::space, .bending = false, .translation = {1, 2, 3}, .rotation = {0, 0, 0}},
 };
 
 } // namespace truss3d
