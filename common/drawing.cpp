@@ -95,7 +95,7 @@ private:
     bool restrained(int j, int k) const { return k != 0 && s_.dofs.rl[static_cast<size_t>(s_.dofs.raw(j, k))] != 0; }
 
     void place_joints();
-    double deflection_scale() const;
+    double deflection_scale();
     void fit_page();
     Point project(Vec p) const;
     double px(Point p) const { return left_ + (p.u - umin_) * k_; }
@@ -148,10 +148,12 @@ Point Drawing::project(Vec p) const
 }
 
 // The largest displacement drawn at about a tenth of the structure's size,
-// the factor rounded to two significant figures.
-double Drawing::deflection_scale() const
+// the factor rounded to two significant figures. Along a bending member the
+// end rotations alone may displace it where its joints stay put (a beam
+// over its supports), so the members' curves are sampled too.
+double Drawing::deflection_scale()
 {
-    double largest = 0, size = 0;
+    double largest = 0;
     Vec lo = joint(s_.nj > 0 ? 1 : 0), hi = lo;
     for (int j = 1; j <= s_.nj; ++j) {
         largest = std::max(largest, length(translation(j)));
@@ -159,7 +161,15 @@ double Drawing::deflection_scale() const
         lo = {std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z)};
         hi = {std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z)};
     }
-    size = length(hi - lo);
+    scale_ = 1;
+    for (int i = 1; i <= s_.m && L_.bending; ++i)
+        for (int k = 1; k < 8; ++k) {
+            double t = k / 8.0;
+            Vec straight = joint(s_.jj[static_cast<size_t>(i)]) +
+                           t * (joint(s_.jk[static_cast<size_t>(i)]) - joint(s_.jj[static_cast<size_t>(i)]));
+            largest = std::max(largest, length(deflected(i, t) - straight));
+        }
+    double size = length(hi - lo);
     if (!(largest > 0) || !(size > 0) || !std::isfinite(largest))
         return 0;
     double raw = 0.1 * size / largest;
@@ -431,8 +441,11 @@ void Drawing::write_legend(std::FILE* f, const ProgramIdentity& id) const
     if (scale_ > 0)
         std::fprintf(f,
                      "<text class=\"scale\" x=\"20\" y=\"50\" font-family=\"sans-serif\" font-size=\"13\" "
-                     "fill=\"%s\">deflected shape: displacements &#215; %g</text>\n",
-                     deflected_ink, scale_);
+                     "fill=\"%s\">deflected shape: displacements &#215; %g%s</text>\n",
+                     deflected_ink, scale_,
+                     L_.bending && s_.nlm > 0 ? " (between its joints a loaded member is drawn without the sag of "
+                                                "its own load)"
+                                              : "");
 }
 
 void Drawing::write(std::FILE* f, const ProgramIdentity& id) const
