@@ -35,6 +35,15 @@ void expect_success(const Outcome& o)
     EXPECT_EQ(o.result.errors, "");
 }
 
+// Completed after refining an ill-conditioned solution in double precision.
+void expect_refined(const Outcome& o)
+{
+    ASSERT_EQ(o.result.status, 0) << o.result.console;
+    EXPECT_TRUE(o.result.console.starts_with("ill-conditioned equations: the solution was refined in "))
+        << o.result.console;
+    EXPECT_TRUE(o.result.console.ends_with("\nsuccessfully completed\n")) << o.result.console;
+}
+
 void expect_error_stop(const Outcome& o)
 {
     EXPECT_EQ(o.result.status, 1);
@@ -353,12 +362,14 @@ TEST(Frame3dInstability, WideStiffnessSpreadIsNotAMechanism)
                         "1,2,1000,1e5,1e5,1e5,29000,11000,36,20,20\n"
                         "2,3,0.1,0.001,0.01,0.01,29000,11000,36,0.2,0.2\n"
                         "1\n1,1,1,1,1,1\n1,0\n3\n0.001,-0.001,0.001,0,0,0\n0\n");
-    expect_success(o);
+    expect_refined(o);
     EXPECT_NEAR(reaction(o, 3, 1, 1), -0.001, 1e-6);
     EXPECT_NEAR(reaction(o, 3, 1, 2), 0.001, 1e-6);
 }
 
-// A slender cantilever of 30 members: still accurate to 1% at the tip.
+// A slender cantilever of 30 members: single precision alone misses the tip
+// deflection by a few parts in a thousand; refined, it is P*L^3/3EI to the
+// 1.4e-4 that the members' stiffness, held in single precision, allows.
 TEST(Frame3dInstability, SlenderChainOfThirtyMembersIsStable)
 {
     std::string in = "30,31,6,1\n";
@@ -368,9 +379,9 @@ TEST(Frame3dInstability, SlenderChainOfThirtyMembersIsStable)
         in += std::to_string(i) + "," + std::to_string(i + 1) + "," + section + "\n";
     in += "1\n1,1,1,1,1,1\n1,0\n31\n0,-1,0,0,0,0\n0\n";
     Outcome o = analyse(in);
-    expect_success(o);
+    expect_refined(o);
     double exact = -std::pow(360.0, 3) / (3 * E * Iz);
-    EXPECT_NEAR(displacement(o, 31, 2), exact, 0.01 * std::fabs(exact));
+    EXPECT_NEAR(displacement(o, 31, 2), exact, 2e-4 * std::fabs(exact));
 }
 
 } // namespace

@@ -282,6 +282,22 @@ TEST(GirderCapacity, TwentySpanBeamRunsToCompletion)
     EXPECT_TRUE(run.has("<TR>\n<TD>\n  21</TD><TD>   0.00 (inches)</TD>"));
 }
 
+// The same 240 in cantilever with 10 kips at its tip, cut into 20 members of
+// 12 in: single precision alone gives a support reaction of 9.96 kips; the
+// refined solution gives the statics, P and P*L, and the tip P*L^3/3EI to
+// the few parts in 10^4 that the members' stiffness in single precision
+// allows.
+TEST(GirderCapacity, CantileverOfTwentyMembersIsRefinedToItsStatics)
+{
+    std::string input = "20,2,1,29000,36\n" + spans(20, "12") + "1\n1,1\n1,0\n21\n-10,0\n";
+    BeamRun run(input);
+    ASSERT_EQ(run.result.status, 0) << run.result.console;
+    EXPECT_TRUE(run.result.console.starts_with("ill-conditioned equations: the solution was refined in "));
+    EXPECT_NEAR(joint(run, 1, 3), 10.0, 1e-3);
+    EXPECT_NEAR(joint(run, 1, 4), 2400.0, 0.5);
+    EXPECT_NEAR(joint(run, 21, 1), -10 * 240.0 * 240 * 240 / (3 * EI), 5e-4 * 10 * 240.0 * 240 * 240 / (3 * EI));
+}
+
 // ---------------------------------------------------------------------------
 // Error stops: exit status 1, the report closed by the footer, no CSV and no
 // summary.
