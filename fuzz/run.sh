@@ -25,11 +25,14 @@ for p in "${programs[@]}"; do
     [ -d "$here/corpus/$p" ] && cp "$here/corpus/$p"/* "$work/corpus/" 2>/dev/null || true
     echo "== fuzz_$p for ${seconds}s"
     if ! (cd "$work/findings" && "$harness" -max_total_time="$seconds" -max_len=8192 -timeout=10 \
-            -print_final_stats=1 "$work/corpus" 2>&1 | tail -n 25); then
+            -print_final_stats=1 "$work/corpus" > "$work/log" 2>&1); then
+        tail -n 40 "$work/log"
         echo "fuzz_$p found a problem; the input is in $work/findings"
         status=1
         continue
     fi
+    grep -E "^#[0-9]+.*cov:" "$work/log" | tail -n 1
+    grep -E "^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)" "$work/log"
     rm -rf "$work"
 done
 exit $status
