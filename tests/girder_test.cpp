@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "harness.h"
@@ -158,10 +156,8 @@ TEST(GirderContinuous, TwoSpanBeamUnderUniformLoad)
 // records in reverse order gives the same files.
 TEST(GirderContinuous, ShippedThreeSpanExampleMatchesTheThreeMomentEquation)
 {
-    std::ifstream in(std::string(EXAMPLES_DIR) + "/beam/beam.in");
-    std::stringstream text;
-    text << in.rdbuf();
-    BeamRun run(text.str());
+    const std::string text = qmtest::example_input("beam");
+    BeamRun run(text);
     ASSERT_EQ(run.result.status, 0) << run.result.console;
     const double reaction[5] = {0, 9.6, 26.4, 26.4, 9.6};
     for (int j = 1; j <= 4; ++j)
@@ -169,7 +165,7 @@ TEST(GirderContinuous, ShippedThreeSpanExampleMatchesTheThreeMomentEquation)
     EXPECT_NEAR(end_action(run, 4, 1, 4), -576.0, 1e-3);
     EXPECT_NEAR(end_action(run, 4, 3, 2), 576.0, 1e-3);
 
-    std::string reversed = text.str();
+    std::string reversed = text;
     size_t at = reversed.find("1\n1,0\n2\n1,0\n3\n1,0\n4\n1,0\n");
     ASSERT_NE(at, std::string::npos);
     reversed.replace(at, 24, "4\n1,0\n3\n1,0\n2\n1,0\n1\n1,0\n");
@@ -301,22 +297,14 @@ TEST(GirderCapacity, CantileverOfTwentyMembersIsRefinedToItsStatics)
 // ---------------------------------------------------------------------------
 // Error stops: exit status 1, the report closed by the footer, no CSV and no
 // summary.
-
-void expect_stopped(const BeamRun& run)
-{
-    EXPECT_EQ(run.result.status, 1);
-    EXPECT_EQ(run.result.errors, "");
-    EXPECT_TRUE(run.ends_with(footer));
-    EXPECT_FALSE(run.csv_written);
-    EXPECT_FALSE(run.txt_written);
-}
+using qmtest::expect_error_stop;
 
 // Member 2 of 3 has length 0: the stop follows its own row; member 3 is not
 // echoed.
 TEST(GirderStops, ZeroLengthMemberStopsAfterItsRow)
 {
     BeamRun run("3,3,3,29000,36\n240," + w16 + "0," + w16 + "240," + w16);
-    expect_stopped(run);
+    expect_error_stop(run);
     EXPECT_EQ(run.result.console, "\nERROR - length was 0\n");
     EXPECT_TRUE(run.ends_with("<TR>\n<TD>\n2</TD><TD>   0.000</TD><TD> 375.000</TD><TD>   9.130</TD><TD>  47.200"
                               "</TD>\n</TR>\n<TR>\n<TD>\n\nERROR\tdivide by 0\n</TD>\n</TR>\n" +
@@ -328,7 +316,7 @@ TEST(GirderStops, ZeroLengthMemberStopsAfterItsRow)
 TEST(GirderStops, ZeroOnThePrimaryDiagonal)
 {
     BeamRun run("1,2,1,29000,36\n240,0,9.13,47.2\n1\n1,1\n1,0\n2\n-1,0\n");
-    expect_stopped(run);
+    expect_error_stop(run);
     EXPECT_EQ(run.result.console, "\nERROR\t0 on primary diagonal<BR>\n");
     EXPECT_TRUE(run.ends_with("unrestrained</TD></TR>\n</TABLE>\n<TR>\n<TD>\n\nERROR</TD><TD>0 on primary diagonal"
                               "<BR>\nand entire array columns.<BR>\nStructure is indeterminante<BR>\n1<BR>\n2<BR>\n"
@@ -343,7 +331,7 @@ TEST(GirderStops, ZeroOnThePrimaryDiagonal)
 TEST(GirderStops, BeamOnASingleRollerIsAMechanism)
 {
     BeamRun run("1,1,1,29000,36\n" + spans(1, "240") + "1\n1,0\n1,0\n2\n-1,0\n");
-    expect_stopped(run);
+    expect_error_stop(run);
     EXPECT_EQ(run.result.console,
               "unstable or ill-conditioned structure: no stiffness left against rotation of joint 2\n");
     EXPECT_FALSE(run.has("Joint Loads"));
@@ -365,7 +353,7 @@ class GirderHostile : public ::testing::TestWithParam<Hostile> {};
 TEST_P(GirderHostile, StopsWithFileLineAndRecord)
 {
     BeamRun run(GetParam().input);
-    expect_stopped(run);
+    expect_error_stop(run);
     EXPECT_EQ(run.result.console, std::string(GetParam().console) + "\n");
     EXPECT_TRUE(run.ends_with("\nERROR\t" + std::string(GetParam().console) + "\n" + footer));
 }

@@ -7,8 +7,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,14 +15,6 @@
 namespace {
 
 using qmtest::ProgramUnderTest;
-
-std::string example_input(const ProgramUnderTest& p)
-{
-    std::ifstream in(std::string(EXAMPLES_DIR) + "/" + p.stem + "/" + p.stem + ".in");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::vector<std::string> sorted(std::vector<std::string> names)
 {
@@ -49,7 +39,7 @@ TEST_P(EveryProgram, UnwritableCsvFileFails)
 {
     const ProgramUnderTest& p = GetParam();
     qmtest::ProgramDir dir;
-    dir.write(std::string(p.stem) + ".in", example_input(p));
+    dir.write(std::string(p.stem) + ".in", qmtest::example_input(p.stem));
     std::filesystem::create_directory(dir.path() + "/" + p.stem + ".csv");
     qmtest::RunResult r = dir.run(p.path);
     EXPECT_EQ(r.status, 1);
@@ -63,7 +53,7 @@ TEST_P(EveryProgram, FileSizeLimitFailsTheRunAndLeavesNoResult)
 {
     const ProgramUnderTest& p = GetParam();
     qmtest::ProgramDir dir;
-    dir.write(std::string(p.stem) + ".in", example_input(p));
+    dir.write(std::string(p.stem) + ".in", qmtest::example_input(p.stem));
     ASSERT_EQ(dir.run(p.path).status, 0);
     qmtest::RunResult r = dir.run(p.path, "", "trap '' XFSZ; ulimit -f 4;");
     EXPECT_EQ(r.status, 1);
@@ -77,7 +67,7 @@ TEST_P(EveryProgram, ErrorStopRemovesEarlierResults)
 {
     const ProgramUnderTest& p = GetParam();
     qmtest::ProgramDir dir;
-    dir.write(std::string(p.stem) + ".in", example_input(p));
+    dir.write(std::string(p.stem) + ".in", qmtest::example_input(p.stem));
     ASSERT_EQ(dir.run(p.path).status, 0);
     dir.write(std::string(p.stem) + ".in", "1x,2,6,1\n");
     qmtest::RunResult r = dir.run(p.path);
@@ -92,7 +82,7 @@ TEST_P(EveryProgram, CompletedRunLeavesItsDrawingAndTheLabelImage)
 {
     const ProgramUnderTest& p = GetParam();
     qmtest::ProgramDir dir;
-    dir.write(std::string(p.stem) + ".in", example_input(p));
+    dir.write(std::string(p.stem) + ".in", qmtest::example_input(p.stem));
     ASSERT_EQ(dir.run(p.path).status, 0);
     std::string svg = dir.read(std::string(p.stem) + ".svg");
     EXPECT_EQ(qmtest::xml_problem(svg), "");

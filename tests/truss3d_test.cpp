@@ -5,13 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "harness.h"
 
 using qmtest::csv_value;
+using qmtest::expect_error_stop;
+using qmtest::expect_success;
+using qmtest::tail_from;
 
 namespace {
 
@@ -26,39 +27,6 @@ double translation(const Outcome& o, int joint, int k) { return csv_value(o.csv,
 double support_force(const Outcome& o, int joint, int k) { return csv_value(o.csv, joint, 3 + k); }
 // Bar force of member i, tension positive: its end force x.
 double bar_force(const Outcome& o, int nj, int i) { return csv_value(o.csv, nj + 2 * i - 1, 4); }
-
-void expect_success(const Outcome& o)
-{
-    ASSERT_EQ(o.result.status, 0) << o.result.console;
-    EXPECT_EQ(o.result.console, "successfully completed\n");
-    EXPECT_EQ(o.result.errors, "");
-}
-
-// An error stop: status 1, the report closed by the footer, no CSV, no summary.
-void expect_error_stop(const Outcome& o)
-{
-    EXPECT_EQ(o.result.status, 1);
-    EXPECT_EQ(o.result.errors, "");
-    EXPECT_FALSE(o.csv_written);
-    EXPECT_FALSE(o.txt_written);
-    const std::string& footer = qmtest::footer;
-    ASSERT_GE(o.htm.size(), footer.size());
-    EXPECT_EQ(o.htm.substr(o.htm.size() - footer.size()), footer);
-}
-
-std::string tail_from(const std::string& text, const std::string& marker)
-{
-    size_t at = text.find(marker);
-    return at == std::string::npos ? "<marker missing>" : text.substr(at);
-}
-
-std::string example()
-{
-    std::ifstream in(std::string(EXAMPLES_DIR) + "/spacetr/spacetr.in");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // ---------------------------------------------------------------- one bar
 
@@ -130,7 +98,7 @@ TEST_F(Truss3dOneBar, SummaryHasTheCountsLineAndOnlyTheTensileRatio)
 // (tension positive): legs -16.5, -5.5, -11, -11; ring 3, 6, 6, 6.
 TEST(Truss3dPyramid, BarForcesMatchStaticsAndReactionsBalanceTheLoads)
 {
-    Outcome o = analyse(example());
+    Outcome o = analyse(qmtest::example_input("spacetr"));
     expect_success(o);
     const double legs[] = {-16.5, -5.5, -11, -11}, ring[] = {3, 6, 6, 6};
     for (int i = 1; i <= 4; ++i) {
@@ -162,7 +130,7 @@ TEST(Truss3dPyramid, BarForcesMatchStaticsAndReactionsBalanceTheLoads)
 // lists it and takes the compressive minimum from leg 3, Ca/11 = 5.8.
 TEST(Truss3dPyramid, DummyMemberIsReportedButSetsNoMinimum)
 {
-    std::string input = example();
+    std::string input = qmtest::example_input("spacetr");
     input.replace(input.rfind("0\n"), 2, "1\n1\n");
     Outcome o = analyse(input);
     expect_success(o);
