@@ -120,6 +120,13 @@ void expect_error_stop(const Analysis& a)
     EXPECT_TRUE(a.htm.ends_with(footer)) << a.htm.substr(a.htm.size() - std::min<size_t>(a.htm.size(), 300));
 }
 
+void expect_stop_on(const Analysis& a, const std::string& line)
+{
+    expect_error_stop(a);
+    EXPECT_EQ(a.result.console, line + "\n");
+    EXPECT_TRUE(a.htm.ends_with("\nERROR\t" + line + "\n" + footer));
+}
+
 std::string example_input(const std::string& stem)
 {
     std::ifstream in(std::string(EXAMPLES_DIR) + "/" + stem + "/" + stem + ".in");

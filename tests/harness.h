@@ -60,6 +60,9 @@ void expect_success(const Analysis& a);
 // An error stop: status 1, nothing on standard error, the report closed by
 // the footer, no CSV and no summary.
 void expect_error_stop(const Analysis& a);
+// An error stop on an input record: `line` alone on the console and last in
+// the report before the footer.
+void expect_stop_on(const Analysis& a, const std::string& line);
 
 // The input of a shipped example, examples/<stem>/<stem>.in.
 std::string example_input(const std::string& stem);
