@@ -81,7 +81,8 @@ std::string xml_problem(const std::string& text);
 // Replaces the run date of a report or summary with "<date>".
 std::string mask_date(std::string text);
 
-// The lines of a text, each without its line end.
+// The first line of a text that starts with `starting_with`, without its
+// line end; empty when no line does.
 std::string line_of(const std::string& text, const std::string& starting_with);
 
 // Number of times needle occurs in text.
