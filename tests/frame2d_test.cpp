@@ -5,8 +5,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -512,11 +510,9 @@ TEST(Frame2dCounts, NegativeLoadAndDummyCountsMeanNone)
 // -4248; gravity -(36*(144 + 432)*2 + 24*(144 + 432)) = -55296.
 TEST(Frame2dExample, ShippedBuildingFrameReactionsBalanceTheLoads)
 {
-    std::ifstream in(std::string(EXAMPLES_DIR) + "/planefr/planefr.in");
-    std::stringstream text;
-    text << in.rdbuf();
-    ASSERT_FALSE(text.str().empty());
-    Frame2dRun run(text.str());
+    std::string text = qmtest::example_input("planefr");
+    ASSERT_FALSE(text.empty());
+    Frame2dRun run(text);
     ASSERT_EQ(run.result.status, 0) << run.result.console;
     EXPECT_EQ(run.result.console, "successfully completed\n");
     const double base_x[4] = {0, 0, 288, 576};

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 #include "harness.h"
 
@@ -131,11 +129,9 @@ TEST_F(Frame3dCantilever, ReportEchoesTheInputAndEndsAfterTheLastLimitRow)
 TEST(Frame3dExample, ShippedExampleRuns)
 {
     ProgramDir dir;
-    std::ifstream in(std::string(EXAMPLES_DIR) + "/spacefr/spacefr.in");
-    std::stringstream text;
-    text << in.rdbuf();
-    ASSERT_FALSE(text.str().empty());
-    dir.write("spacefr.in", text.str());
+    std::string text = qmtest::example_input("spacefr");
+    ASSERT_FALSE(text.empty());
+    dir.write("spacefr.in", text);
     auto r = dir.run(FRAME3D);
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.console, "successfully completed\n");

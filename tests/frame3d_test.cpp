@@ -10,6 +10,8 @@
 #include "space_frame_generator.h"
 
 using qmtest::csv_value;
+using qmtest::expect_error_stop;
+using qmtest::expect_success;
 using qmtest::ProgramDir;
 using qmtest::RunResult;
 
@@ -28,13 +30,6 @@ double displacement(const Outcome& o, int joint, int k) { return csv_value(o.csv
 double reaction(const Outcome& o, int nj, int joint, int k) { return csv_value(o.csv, nj + joint, k); }
 double end_action(const Outcome& o, int nj, int member, int k) { return csv_value(o.csv, 2 * nj + 2 * member - 1, k); }
 
-void expect_success(const Outcome& o)
-{
-    ASSERT_EQ(o.result.status, 0) << o.result.console;
-    EXPECT_EQ(o.result.console, "successfully completed\n");
-    EXPECT_EQ(o.result.errors, "");
-}
-
 // Completed after refining an ill-conditioned solution in double precision.
 void expect_refined(const Outcome& o)
 {
@@ -42,17 +37,6 @@ void expect_refined(const Outcome& o)
     EXPECT_TRUE(o.result.console.starts_with("ill-conditioned equations: the solution was refined in "))
         << o.result.console;
     EXPECT_TRUE(o.result.console.ends_with("\nsuccessfully completed\n")) << o.result.console;
-}
-
-void expect_error_stop(const Outcome& o)
-{
-    EXPECT_EQ(o.result.status, 1);
-    EXPECT_EQ(o.result.errors, "");
-    EXPECT_FALSE(o.csv_written);
-    EXPECT_FALSE(o.txt_written);
-    const std::string& footer = qmtest::footer;
-    ASSERT_GE(o.htm.size(), footer.size());
-    EXPECT_EQ(o.htm.substr(o.htm.size() - footer.size()), footer);
 }
 
 // ---------------------------------------------------------------- beams

@@ -1,5 +1,6 @@
 #include "harness.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -103,6 +104,37 @@ Analysis analyse(const char* program, const std::string& stem, const std::string
     return a;
 }
 
+void expect_success(const Analysis& a)
+{
+    ASSERT_EQ(a.result.status, 0) << a.result.console;
+    EXPECT_EQ(a.result.console, "successfully completed\n");
+    EXPECT_EQ(a.result.errors, "");
+}
+
+void expect_error_stop(const Analysis& a)
+{
+    EXPECT_EQ(a.result.status, 1);
+    EXPECT_EQ(a.result.errors, "");
+    EXPECT_FALSE(a.csv_written);
+    EXPECT_FALSE(a.txt_written);
+    EXPECT_TRUE(a.htm.ends_with(footer)) << a.htm.substr(a.htm.size() - std::min<size_t>(a.htm.size(), 300));
+}
+
+void expect_stop_on(const Analysis& a, const std::string& line)
+{
+    expect_error_stop(a);
+    EXPECT_EQ(a.result.console, line + "\n");
+    EXPECT_TRUE(a.htm.ends_with("\nERROR\t" + line + "\n" + footer));
+}
+
+std::string example_input(const std::string& stem)
+{
+    std::ifstream in(std::string(EXAMPLES_DIR) + "/" + stem + "/" + stem + ".in");
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
 const std::string pass_mark = "<B><FONT COLOR=\"green\" FACE=\"Times New Roman\"> pass";
 const std::string fail_mark = "<B><FONT COLOR=\"red\" FACE=\"Times New Roman\"> fail";
 const std::string footer = "            </FONT>        </TD>\n</TR></TABLE>\n</BODY></HTML>\n";
@@ -188,6 +220,12 @@ std::string line_of(const std::string& text, const std::string& starting_with)
         if (line.rfind(starting_with, 0) == 0)
             return line;
     return "";
+}
+
+std::string tail_from(const std::string& text, const std::string& marker)
+{
+    size_t at = text.find(marker);
+    return at == std::string::npos ? "<marker missing>" : text.substr(at);
 }
 
 int count_of(const std::string& text, const std::string& needle)

@@ -55,6 +55,18 @@ struct Analysis {
 };
 Analysis analyse(const char* program, const std::string& stem, const std::string& input);
 
+// A completed run: status 0, "successfully completed" alone on the console.
+void expect_success(const Analysis& a);
+// An error stop: status 1, nothing on standard error, the report closed by
+// the footer, no CSV and no summary.
+void expect_error_stop(const Analysis& a);
+// An error stop on an input record: `line` alone on the console and last in
+// the report before the footer.
+void expect_stop_on(const Analysis& a, const std::string& line);
+
+// The input of a shipped example, examples/<stem>/<stem>.in.
+std::string example_input(const std::string& stem);
+
 // Report markup that tests hold whole lines against.
 extern const std::string pass_mark; // "<B><FONT COLOR=..green..> pass"
 extern const std::string fail_mark;
@@ -69,11 +81,16 @@ std::string xml_problem(const std::string& text);
 // Replaces the run date of a report or summary with "<date>".
 std::string mask_date(std::string text);
 
-// The lines of a text, each without its line end.
+// The first line of a text that starts with `starting_with`, without its
+// line end; empty when no line does.
 std::string line_of(const std::string& text, const std::string& starting_with);
 
 // Number of times needle occurs in text.
 int count_of(const std::string& text, const std::string& needle);
+
+// The text from the first occurrence of marker on ("<marker missing>" when
+// it does not occur).
+std::string tail_from(const std::string& text, const std::string& marker);
 
 // The value of CSV field `field` (0-based) on line `line` (0-based).
 double csv_value(const std::string& csv, int line, int field);

@@ -263,14 +263,15 @@ TEST(ModelprepNumbers, DummyCountIsAskedAgainUntilBelowTheMembers)
 
 // ---------------------------------------------------------------------------
 // Answers that cannot be read are named and asked again; text after a
-// readable answer is dropped ("2abc" is 2). The file is the clean one.
+// readable answer is dropped ("2abc" is 2). The last answer needs no line
+// end. The file is the clean one.
 
 TEST(ModelprepAnswers, UnreadableAnswerIsNamedAndAskedAgain)
 {
     ProgramDir dir;
     RunResult r = dir.run(MODELPREP, "\npt\n\ntwo\n4294967296\n010\n2\n2abc\n2\n1\n0,0\n3.3 10\nnan,1\n3.3,inf\n1e39,0\n"
                                      "3.3,10\n1;2\n1,2\nx\n2.5\n29000\n50\n1.5,0.5\n2,1\n0\n1\n1,1\n1\n1\n2\n5,-10\n"
-                                     "1\n1,2\n3,4\n\nn\n");
+                                     "1\n1,2\n3,4\n\nn");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(dir.read("planetr.in"), truss_file);
     EXPECT_EQ(qmtest::count_of(r.console, "  expected a word\n"), 2);
@@ -294,8 +295,8 @@ std::string first_lines(const std::string& text, size_t n)
 }
 
 // Cut short anywhere (before the type, in the counts, the joints, the
-// members, the loads, at the dummy question), nothing is written: an existing file stays
-// as it was, no temporary file is left, the status is 1.
+// members, the loads, at the dummy question), nothing is written: an
+// existing file stays as it was, no temporary file is left, the status is 1.
 TEST(ModelprepEndOfInput, LeavesAnExistingFileAsItWas)
 {
     for (size_t cut : {0, 1, 6, 13, 19, 23}) {
@@ -312,14 +313,6 @@ TEST(ModelprepEndOfInput, LeavesAnExistingFileAsItWas)
     ProgramDir empty;
     EXPECT_EQ(empty.run(MODELPREP, first_lines(truss_answers, 13)).status, 1);
     EXPECT_EQ(empty.files(), Files{});
-}
-
-// The last answer needs no line end.
-TEST(ModelprepEndOfInput, LastAnswerWithoutLineEndCounts)
-{
-    ProgramDir dir;
-    EXPECT_EQ(dir.run(MODELPREP, truss_answers.substr(0, truss_answers.size() - 1)).status, 0);
-    EXPECT_EQ(dir.read("planetr.in"), truss_file);
 }
 
 // ---------------------------------------------------------------------------

@@ -8,20 +8,11 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 
 #include "harness.h"
 
 namespace {
-
-std::string example(const std::string& stem)
-{
-    std::ifstream in(std::string(EXAMPLES_DIR) + "/" + stem + "/" + stem + ".in");
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 // One random edit: a byte replaced by one of the characters that matter to
 // the reader, a byte deleted, a line duplicated, or the file cut short.
@@ -52,7 +43,7 @@ class Mutation : public ::testing::TestWithParam<qmtest::ProgramUnderTest> {};
 TEST_P(Mutation, EveryMutantCompletesOrStopsCleanly)
 {
     const qmtest::ProgramUnderTest& p = GetParam();
-    std::string original = example(p.stem);
+    std::string original = qmtest::example_input(p.stem);
     ASSERT_FALSE(original.empty());
     std::mt19937 rng(20261207);
     const std::string in = std::string(p.stem) + ".in";

@@ -2,13 +2,12 @@
 // built in this tree: a missing input leaves no report; a result file that
 // cannot be written fails the run instead of passing for success, and leaves
 // neither a half-written file nor a temporary behind; an error stop removes
-// the results an earlier run left beside the input.
+// the results an earlier run left beside the input; a completed run leaves
+// its drawing and the label image.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,85 +17,74 @@ namespace {
 
 using qmtest::ProgramUnderTest;
 
-std::string example_input(const ProgramUnderTest& p)
-{
-    std::ifstream in(std::string(EXAMPLES_DIR) + "/" + p.stem + "/" + p.stem + ".in");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 std::vector<std::string> sorted(std::vector<std::string> names)
 {
     std::sort(names.begin(), names.end());
     return names;
 }
 
-class EveryProgram : public ::testing::TestWithParam<ProgramUnderTest> {};
+// A fresh directory for the program; its files are named by their suffix.
+class EveryProgram : public ::testing::TestWithParam<ProgramUnderTest> {
+protected:
+    const ProgramUnderTest& p = GetParam();
+    qmtest::ProgramDir dir;
+    std::string file(const char* suffix) const { return p.stem + std::string(suffix); }
+    void write_example() const { dir.write(file(".in"), qmtest::example_input(p.stem)); }
+};
 
 TEST_P(EveryProgram, MissingInputFileFailsWithoutAReport)
 {
-    const ProgramUnderTest& p = GetParam();
-    qmtest::ProgramDir dir;
     qmtest::RunResult r = dir.run(p.path);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.console, std::string("  trouble opening ") + p.stem + ".in\n");
-    EXPECT_FALSE(dir.exists(std::string(p.stem) + ".htm"));
+    EXPECT_EQ(r.console, "  trouble opening " + file(".in") + "\n");
+    EXPECT_FALSE(dir.exists(file(".htm")));
 }
 
 // A directory where the CSV file belongs: the CSV cannot take its name.
 TEST_P(EveryProgram, UnwritableCsvFileFails)
 {
-    const ProgramUnderTest& p = GetParam();
-    qmtest::ProgramDir dir;
-    dir.write(std::string(p.stem) + ".in", example_input(p));
-    std::filesystem::create_directory(dir.path() + "/" + p.stem + ".csv");
+    write_example();
+    std::filesystem::create_directory(dir.path() + "/" + file(".csv"));
     qmtest::RunResult r = dir.run(p.path);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.console, std::string("  trouble writing ") + p.stem + ".csv: Is a directory\n");
-    EXPECT_EQ(dir.files(), sorted({std::string(p.stem) + ".csv", std::string(p.stem) + ".in"}));
+    EXPECT_EQ(r.console, "  trouble writing " + file(".csv") + ": Is a directory\n");
+    EXPECT_EQ(dir.files(), sorted({file(".csv"), file(".in")}));
 }
 
 // A full disk, as a file-size limit of 2 KiB: the report is cut short, so the
 // run fails, and the results of an earlier run go too.
 TEST_P(EveryProgram, FileSizeLimitFailsTheRunAndLeavesNoResult)
 {
-    const ProgramUnderTest& p = GetParam();
-    qmtest::ProgramDir dir;
-    dir.write(std::string(p.stem) + ".in", example_input(p));
+    write_example();
     ASSERT_EQ(dir.run(p.path).status, 0);
     qmtest::RunResult r = dir.run(p.path, "", "trap '' XFSZ; ulimit -f 4;");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.console, std::string("  trouble writing ") + p.stem + ".htm: File too large\n");
-    EXPECT_EQ(dir.files(), sorted({"gm 209 label.jpg", std::string(p.stem) + ".in"}));
+    EXPECT_EQ(r.console, "  trouble writing " + file(".htm") + ": File too large\n");
+    EXPECT_EQ(dir.files(), sorted({"gm 209 label.jpg", file(".in")}));
 }
 
 // A broken first record after a good run: the new report says why, and the
 // CSV and summary of the earlier run no longer stand beside the input.
 TEST_P(EveryProgram, ErrorStopRemovesEarlierResults)
 {
-    const ProgramUnderTest& p = GetParam();
-    qmtest::ProgramDir dir;
-    dir.write(std::string(p.stem) + ".in", example_input(p));
+    write_example();
     ASSERT_EQ(dir.run(p.path).status, 0);
-    dir.write(std::string(p.stem) + ".in", "1x,2,6,1\n");
+    dir.write(file(".in"), "1x,2,6,1\n");
     qmtest::RunResult r = dir.run(p.path);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(dir.files(), sorted({"gm 209 label.jpg", std::string(p.stem) + ".htm", std::string(p.stem) + ".in"}));
-    EXPECT_NE(dir.read(std::string(p.stem) + ".htm").find("\nERROR\t" + r.console), std::string::npos);
+    EXPECT_EQ(dir.files(), sorted({"gm 209 label.jpg", file(".htm"), file(".in")}));
+    EXPECT_NE(dir.read(file(".htm")).find("\nERROR\t" + r.console), std::string::npos);
 }
 
 // A run leaves its drawing and, where none is, the label image the report
 // shows; an image already there stays as it is.
 TEST_P(EveryProgram, CompletedRunLeavesItsDrawingAndTheLabelImage)
 {
-    const ProgramUnderTest& p = GetParam();
-    qmtest::ProgramDir dir;
-    dir.write(std::string(p.stem) + ".in", example_input(p));
+    write_example();
     ASSERT_EQ(dir.run(p.path).status, 0);
-    std::string svg = dir.read(std::string(p.stem) + ".svg");
+    std::string svg = dir.read(file(".svg"));
     EXPECT_EQ(qmtest::xml_problem(svg), "");
-    EXPECT_NE(svg.find(std::string(p.name) + " &#8212; " + p.stem + ".in"), std::string::npos);
+    EXPECT_NE(svg.find(std::string(p.name) + " &#8212; " + file(".in")), std::string::npos);
     std::string jpeg = dir.read("gm 209 label.jpg");
     ASSERT_GT(jpeg.size(), 1000u);
     EXPECT_EQ(jpeg.substr(0, 3), "\xff\xd8\xff");

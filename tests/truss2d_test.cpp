@@ -7,8 +7,6 @@
 #include <cmath>
 #include <utility>
 #include <vector>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "harness.h"
@@ -20,6 +18,7 @@ namespace {
 
 using qmtest::footer;
 using qmtest::heading;
+using qmtest::tail_from;
 using qmtest::table_open;
 const std::string& pass = qmtest::pass_mark;
 const std::string& fail = qmtest::fail_mark;
@@ -37,20 +36,6 @@ std::string one_member(const std::string& joint2_load, const std::string& member
            "1\n1,1\n"
            "2\n0,1\n" +
            load_counts + "2\n" + joint2_load + "\n" + member_loads;
-}
-
-std::string tail_from(const std::string& text, const std::string& marker)
-{
-    size_t at = text.find(marker);
-    return at == std::string::npos ? "<marker missing>" : text.substr(at);
-}
-
-std::string read_example(const std::string& name)
-{
-    std::ifstream in(std::string(EXAMPLES_DIR) + "/planetr/" + name);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 // CSV line of member i's end actions in a model of nj joints (line 0 holds
@@ -640,7 +625,7 @@ TEST(Truss2dCountsOfNone, NegativeLoadAndDummyCountsMeanNone)
 TEST(Truss2dPrattExample, BarForcesAndReactionsMatchStatics)
 {
     ProgramDir dir;
-    std::string input = read_example("planetr.in");
+    std::string input = qmtest::example_input("planetr");
     ASSERT_FALSE(input.empty());
     dir.write("planetr.in", input);
     RunResult r = dir.run(TRUSS2D);

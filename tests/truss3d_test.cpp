@@ -1,17 +1,19 @@
 // truss3d end to end: space trusses whose bar forces, reactions and
 // displacements follow by hand (Hooke's law, statics, virtual work), the
-// member axes of vertical and near-vertical members, a full-size truss, the
-// exact lines of the member table, CSV and summary, and every error stop.
+// member axes of vertical and near-vertical members, the checks at their
+// allowables, a full-size truss and the space truss's own capacities. The
+// exact report, CSV and summary of the example and of each error stop are
+// compared by golden_test.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <string>
+#include <utility>
 
 #include "harness.h"
 
 using qmtest::csv_value;
+using qmtest::expect_success;
 
 namespace {
 
@@ -27,98 +29,25 @@ double support_force(const Outcome& o, int joint, int k) { return csv_value(o.cs
 // Bar force of member i, tension positive: its end force x.
 double bar_force(const Outcome& o, int nj, int i) { return csv_value(o.csv, nj + 2 * i - 1, 4); }
 
-void expect_success(const Outcome& o)
-{
-    ASSERT_EQ(o.result.status, 0) << o.result.console;
-    EXPECT_EQ(o.result.console, "successfully completed\n");
-    EXPECT_EQ(o.result.errors, "");
-}
-
-// An error stop: status 1, the report closed by the footer, no CSV, no summary.
-void expect_error_stop(const Outcome& o)
-{
-    EXPECT_EQ(o.result.status, 1);
-    EXPECT_EQ(o.result.errors, "");
-    EXPECT_FALSE(o.csv_written);
-    EXPECT_FALSE(o.txt_written);
-    const std::string& footer = qmtest::footer;
-    ASSERT_GE(o.htm.size(), footer.size());
-    EXPECT_EQ(o.htm.substr(o.htm.size() - footer.size()), footer);
-}
-
-std::string tail_from(const std::string& text, const std::string& marker)
-{
-    size_t at = text.find(marker);
-    return at == std::string::npos ? "<marker missing>" : text.substr(at);
-}
-
-std::string example()
-{
-    std::ifstream in(std::string(EXAMPLES_DIR) + "/spacetr/spacetr.in");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // ---------------------------------------------------------------- one bar
 
 // One member from joint 1 (0, 0, 0) to joint 2 (120, 0, 0), area 0 so the
 // default section (A 2.94, E 29000, Fy 36); joint 1 held in x, y, z, joint 2
-// in y and z; 10 kips in x on joint 2. n = 3*2 - 5 = 1.
-const std::string one_bar = "1,2,5,2\n0,0,0\n120,0,0\n1,2,0,0,0,0,0\n1\n1,1,1\n2\n0,1,1\n1,0\n2\n10,0,0\n0\n";
-
-struct Truss3dOneBar : ::testing::Test {
-    static void SetUpTestSuite() { o = new Outcome(analyse(one_bar)); }
-    static void TearDownTestSuite() { delete o; }
-    static Outcome* o;
-};
-Outcome* Truss3dOneBar::o = nullptr;
-
-// Hooke: u = P*L/(E*A) = 10*120/(29000*2.94); the support takes the load back.
-TEST_F(Truss3dOneBar, ExtensionAndSupportForceFollowHookesLaw)
+// in y and z; 10 kips in x on joint 2. Hooke: u = P*L/(E*A) =
+// 10*120/(29000*2.94) = 0.014075; the support takes the load back. The bar
+// in tension reads -10 at the start and +10 at the end; its limits are
+// Ta = 2.94*36*0.6 = 63.504 and Va = 2.94*36*0.55 = 58.212.
+TEST(Truss3dOneBar, ExtensionSupportForceAndLimitsFollowByHand)
 {
-    expect_success(*o);
-    EXPECT_NEAR(translation(*o, 2, 1), 10.0 * 120 / (29000 * 2.94), 1e-6);
-    EXPECT_EQ(support_force(*o, 1, 1), -10.0);
-}
-
-// Ta = 2.94*36*0.6 = 63.504 and Va = 2.94*36*0.55 = 58.212 (the default
-// section); the bar in tension reads -10 at the start and +10 at the end,
-// both labelled " tension"; the limit row has three decimals.
-TEST_F(Truss3dOneBar, MemberTableMarksTensionAtBothEndsAndShearWithTheirLimits)
-{
-    std::string cell = "<TD>\n   0.000" + pass + " shear</TD>\n";
-    EXPECT_EQ(tail_from(o->htm, qmtest::heading("Member End Actions")),
-              qmtest::heading("Member End Actions") + qmtest::table_open +
-                  "<TR>\n<TD>\nmember</TD><TD>start force<sub>x</sub> (kips)</TD><TD>start force<sub>y</sub> (kips)"
-                  "</TD><TD>start force<sub>z</sub> (kips)</TD><TD>end force<sub>x</sub> (kips)</TD><TD>end force"
-                  "<sub>y</sub> (kips)</TD><TD>end force<sub>z</sub> (kips)\n</TD>\n</TR>\n"
-                  "<TR>\n\n<TD>\n  1</TD>\n"
-                  "<TD>\n -10.000" + pass + " tension</TD>\n" + cell + cell +
-                  "<TD>\n  10.000" + pass + " tension</TD>\n" + cell + cell +
-                  "</TR><TR>\n\n<TD>\nlimit</TD>\n<TD>\n  63.504</TD>\n<TD>\n  58.212</TD>\n<TD>\n  58.212</TD>\n"
-                  "<TD>\n  63.504</TD>\n<TD>\n  58.212</TD>\n<TD>\n  58.212</TD>\n</TR>\n\n</TABLE>\n\n\n");
-}
-
-// One line per joint with both translations and support forces; no dummy
-// list; a closing empty line.
-TEST_F(Truss3dOneBar, CsvHasOneLinePerJointAndNoDummyList)
-{
-    EXPECT_EQ(o->csv, "1,2,5,2\n"
-                      "1,0.000000,0.000000,0.000000,-10.000000,0.000000,0.000000\n"
-                      "2,0.014075,0.000000,0.000000,0.000000,0.000000,0.000000\n"
-                      "1,-10.000000,0.000000,0.000000,10.000000,0.000000,0.000000\n"
-                      ",63.504002,58.212002,58.212002,63.504002,58.212002,58.212002\n"
-                      "\n");
-}
-
-// The counts m,n,nj,nr,nrj, then three empty lines before the only ratio,
-// the tensile one: 63.504/10 = 6.35, printed 6.4.
-TEST_F(Truss3dOneBar, SummaryHasTheCountsLineAndOnlyTheTensileRatio)
-{
-    EXPECT_EQ(o->txt.rfind("Space Truss analysis\t\t\trev 0.13\nRun date - <date>\n", 0), 0u);
-    EXPECT_EQ(tail_from(o->txt, std::string(73, '*') + "\n1,"),
-              std::string(73, '*') + "\n1,1,2,5,2\n\n\n\n\nmin tensile ratio =\t      6.4\t member =    1\n\n");
+    Outcome o = analyse("1,2,5,2\n0,0,0\n120,0,0\n1,2,0,0,0,0,0\n1\n1,1,1\n2\n0,1,1\n1,0\n2\n10,0,0\n0\n");
+    expect_success(o);
+    EXPECT_NEAR(translation(o, 2, 1), 10.0 * 120 / (29000 * 2.94), 1e-6);
+    EXPECT_EQ(o.csv, "1,2,5,2\n"
+                     "1,0.000000,0.000000,0.000000,-10.000000,0.000000,0.000000\n"
+                     "2,0.014075,0.000000,0.000000,0.000000,0.000000,0.000000\n"
+                     "1,-10.000000,0.000000,0.000000,10.000000,0.000000,0.000000\n"
+                     ",63.504002,58.212002,58.212002,63.504002,58.212002,58.212002\n"
+                     "\n");
 }
 
 // ---------------------------------------------------------------- pyramid
@@ -130,7 +59,7 @@ TEST_F(Truss3dOneBar, SummaryHasTheCountsLineAndOnlyTheTensileRatio)
 // (tension positive): legs -16.5, -5.5, -11, -11; ring 3, 6, 6, 6.
 TEST(Truss3dPyramid, BarForcesMatchStaticsAndReactionsBalanceTheLoads)
 {
-    Outcome o = analyse(example());
+    Outcome o = analyse(qmtest::example_input("spacetr"));
     expect_success(o);
     const double legs[] = {-16.5, -5.5, -11, -11}, ring[] = {3, 6, 6, 6};
     for (int i = 1; i <= 4; ++i) {
@@ -158,16 +87,15 @@ TEST(Truss3dPyramid, BarForcesMatchStaticsAndReactionsBalanceTheLoads)
     EXPECT_NEAR(translation(o, 5, 2), -drop, 1e-5);
 }
 
-// Leg 1 as a dummy member: still analysed and reported, but the summary
+// Leg 1 as a dummy member: still analysed, but the summary
 // lists it and takes the compressive minimum from leg 3, Ca/11 = 5.8.
 TEST(Truss3dPyramid, DummyMemberIsReportedButSetsNoMinimum)
 {
-    std::string input = example();
+    std::string input = qmtest::example_input("spacetr");
     input.replace(input.rfind("0\n"), 2, "1\n1\n");
     Outcome o = analyse(input);
     expect_success(o);
     EXPECT_NEAR(bar_force(o, 5, 1), -16.5, 1e-4);
-    EXPECT_NE(o.htm.find("<TR>\n\n<TD>\n  1</TD>\n<TD>\n  16.500" + pass + " compression</TD>\n"), std::string::npos);
     EXPECT_NE(o.txt.find("\n8,8,5,7,4\n\ndummy member - 1\n\n\n\nmin compressive ratio =\t      5.8\t member =    3\n"
                          "min tensile ratio =\t      5.2\t member =    6\n\n"),
               std::string::npos);
@@ -201,9 +129,6 @@ TEST(Truss3dMemberAxes, VerticalAndNearVerticalPostsTakeTheVerticalAxes)
     EXPECT_NEAR(support_force(o, 5, 2), 0.016, 1e-5);
     // The vertical post's joints take exactly +5 in x: the reaction is exact.
     EXPECT_EQ(support_force(o, 1, 1), -5.0);
-    EXPECT_NE(o.htm.find("<TR>\n<TD>\n1</TD><TD>   0.000</TD><TD>   5.000</TD><TD>   2.000</TD><TD>   0.000</TD><TD>"
-                         "   3.000</TD><TD>   1.000\n</TD>\n</TR>\n"),
-              std::string::npos);
 }
 
 // ---------------------------------------------------------------- checks
@@ -307,103 +232,27 @@ TEST(Truss3dFullSize, ReactionsBalanceTheLoads)
 
 // ---------------------------------------------------------------- stops
 
-// Joint 3 is held by two members from the supports only; both lie in one
-// inclined plane, so nothing holds joint 3 across it. Its diagonal entries
-// are not zero, but eliminating x and y leaves no stiffness in z.
-TEST(Truss3dStops, JointHeldInOnePlaneIsAMechanism)
+// The space truss's own capacities: 1000 members, 200 joints, 1000 dummy
+// members; and its own member record of seven values.
+TEST(Truss3dStops, CapacitiesAndMemberRecordOfTheSpaceTruss)
 {
-    Outcome o = analyse("2,3,6,2\n0,0,0\n240,0,0\n120,160,90\n1,3,0,0,0,0,0\n2,3,0,0,0,0,0\n"
-                        "1\n1,1,1\n2\n1,1,1\n1,0\n3\n0,-10,0\n0\n");
-    expect_error_stop(o);
-    const std::string line =
-        "unstable or ill-conditioned structure: no stiffness left against translation z of joint 3";
-    EXPECT_EQ(o.result.console, line + "\n");
-    EXPECT_NE(o.htm.find("</TABLE>\n\nERROR\t" + line + "\n" + qmtest::footer), std::string::npos);
+    const std::string head = "1,2,5,2\n0,0,0\n120,0,0\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"1001,2,5,2\n", "spacetr.in:1: structure counts: number of members (m) 1001 is outside 0..1000"},
+        {"1,201,5,2\n", "spacetr.in:1: structure counts: number of joints (nj) 201 is outside 0..200"},
+        {head + "1,2,0,0,0,0\n1\n",
+         "spacetr.in:4: member 1: expected 7 comma-separated numbers, found no comma after field 6"},
+        {head + "1,2,0,0,0,0,0\n1\n1,1,1\n2\n0,1,1\n0,0\n1001\n",
+         "spacetr.in:10: dummy members: number of dummy members 1001 is above 1000"}};
+    for (const auto& [input, line] : cases)
+        qmtest::expect_stop_on(analyse(input), line);
 }
-
-// Member 2 joins joint 2 to joint 3 at the same place: the details go to the
-// console (joint numbers as whole numbers) and to the report (as reals),
-// before anything of the members is written.
-TEST(Truss3dStops, ZeroLengthMemberStopsWithItsDetailsOnTheConsole)
-{
-    Outcome o = analyse("2,3,3,1\n0,0,0\n120,0,0\n120,0,0\n1,2,0,0,0,0,0\n2,3,0,0,0,0,0\n1\n1,1,1\n0,0\n0\n");
-    expect_error_stop(o);
-    EXPECT_EQ(o.result.console, "\nERROR - divide by 0\none length was 0\ni = 2\njk[i] = 3    jj[i] = 2\n"
-                                "xcl = 0.000000  ycl = 0.000000  zcl = 0.000000\n\n");
-    EXPECT_EQ(tail_from(o.htm, "<TD>\n 3</TD>"),
-              "<TD>\n 3</TD><TD>  10.000</TD><TD>   0.000</TD><TD>   0.000</TD>\n</TR>\n</TABLE>\n"
-              "\nERROR\tdivide by 0\ni = 2\njk[i] = 3.000000    jj[i] = 2.000000\n"
-              "xcl = 0.000000  ycl = 0.000000  zcl = 0.000000\n\n" + qmtest::footer);
-}
-
-// Joint 3 belongs to no member: equations 2, 3 and 4 (its x, y, z) have no
-// stiffness and are listed, then the order and the counts.
-TEST(Truss3dStops, JointWithoutMembersStopsOnTheZeroDiagonal)
-{
-    Outcome o = analyse("1,3,5,2\n0,0,0\n120,0,0\n240,0,0\n1,2,0,0,0,0,0\n1\n1,1,1\n2\n0,1,1\n1,0\n2\n10,0,0\n0\n");
-    expect_error_stop(o);
-    EXPECT_EQ(o.result.console, "\nERROR\t0 on primary diagonal\n");
-    EXPECT_EQ(tail_from(o.htm, "</TABLE>\n\nERROR"),
-              "</TABLE>\n\nERROR\t0 on primary diagonal\nand entire array columns.\nStructure is indeterminante\n"
-              "diagonal entry = 2\ndiagonal entry = 3\ndiagonal entry = 4\narray size = 4\n1,3,5,2\n" +
-                  qmtest::footer);
-}
-
-struct BadInput {
-    const char* name;
-    std::string input;
-    std::string console;
-};
-
-void PrintTo(const BadInput& b, std::ostream* os) { *os << b.name; }
-
-class Truss3dBadInput : public ::testing::TestWithParam<BadInput> {};
-
-TEST_P(Truss3dBadInput, StopsNamingFileLineAndRecord)
-{
-    Outcome o = analyse(GetParam().input);
-    expect_error_stop(o);
-    EXPECT_EQ(o.result.console, GetParam().console + "\n");
-    EXPECT_NE(o.htm.find("\nERROR\t" + GetParam().console + "\n" + qmtest::footer), std::string::npos);
-}
-
-const std::string head = "1,2,5,2\n0,0,0\n120,0,0\n1,2,0,0,0,0,0\n";
-const std::string restraints = "1\n1,1,1\n2\n0,1,1\n";
-
-// The capacities (1000 members, 200 joints, 600 restrained degrees of
-// freedom, 1000 dummy members) and the records of three and six values.
-INSTANTIATE_TEST_SUITE_P(
-    Hostile, Truss3dBadInput,
-    ::testing::Values(
-        BadInput{"too_many_members", "1001,2,5,2\n",
-                 "spacetr.in:1: structure counts: number of members (m) 1001 is outside 0..1000"},
-        BadInput{"too_many_joints", "1,201,5,2\n",
-                 "spacetr.in:1: structure counts: number of joints (nj) 201 is outside 0..200"},
-        BadInput{"too_many_restraints", "1,2,601,2\n",
-                 "spacetr.in:1: structure counts: number of support restraints (nr) 601 is outside 0..600"},
-        BadInput{"joint_of_two_values", "1,2,5,2\n0,0\n120,0,0\n",
-                 "spacetr.in:2: joint 1: expected 3 comma-separated numbers, found no comma after field 2"},
-        BadInput{"member_of_six_values", "1,2,5,2\n0,0,0\n120,0,0\n1,2,0,0,0,0\n1\n",
-                 "spacetr.in:4: member 1: expected 7 comma-separated numbers, found no comma after field 6"},
-        BadInput{"member_joint_beyond_nj", "1,2,5,2\n0,0,0\n120,0,0\n1,3,0,0,0,0,0\n",
-                 "spacetr.in:4: member 1: end joint 3 is outside 1..2"},
-        BadInput{"restraint_of_two_flags", head + "1\n1,1\n2\n",
-                 "spacetr.in:6: restraint 1: expected 3 comma-separated numbers, found no comma after field 2"},
-        BadInput{"nr_disagrees_with_flags", "1,2,4,2\n0,0,0\n120,0,0\n1,2,0,0,0,0,0\n" + restraints,
-                 "spacetr.in:8: restraints: number of support restraints (nr) is 4 but 5 restraint flags are set"},
-        BadInput{"joint_load_of_two_values", head + restraints + "1,0\n2\n10,0\n0\n",
-                 "spacetr.in:11: joint load 1: expected 3 comma-separated numbers, found no comma after field 2"},
-        BadInput{"member_load_of_four_values", head + restraints + "0,1\n1\n0,0,0,0\n0\n",
-                 "spacetr.in:11: member load 1: expected 6 comma-separated numbers, found no comma after field 4"},
-        BadInput{"too_many_dummies", head + restraints + "0,0\n1001\n",
-                 "spacetr.in:10: dummy members: number of dummy members 1001 is above 1000"}),
-    [](const ::testing::TestParamInfo<BadInput>& p) { return std::string(p.param.name); });
 
 // A load or dummy count below zero reads no records; the echo still lists
 // every joint and member, as for any non-zero count.
 TEST(Truss3dCounts, NegativeCountsReadNoRecordsButListEveryJoint)
 {
-    Outcome o = analyse(head + restraints + "-1,-1\n-1\n");
+    Outcome o = analyse("1,2,5,2\n0,0,0\n120,0,0\n1,2,0,0,0,0,0\n1\n1,1,1\n2\n0,1,1\n-1,-1\n-1\n");
     expect_success(o);
     EXPECT_NE(o.htm.find("<TR>\n<TD>\n   2</TD><TD>   0.000</TD><TD>\n   0.000</TD><TD>   0.000\n</TD>\n</TR>\n"),
               std::string::npos);
