@@ -4,12 +4,22 @@
 // K holds rows 1..n+nr and columns 1..n: the free-free block, then the support
 // rows used for the reactions. The inversion works on rows and columns 1..n
 // only, so the support rows survive it untouched.
+//
+// Every result is bit for bit the plain Gauss-Jordan loop's
+// (plain_gauss_jordan.h). The inversion keeps B as the record of its
+// elimination (elimination.h) and forms only the columns of B that meet a
+// non-zero load (inverse_columns.h); when it cannot vouch for that shortcut
+// (a value that overflows or a division by zero on the way) it runs the
+// plain loop on the matrix as assembled. Debug builds run the plain loop as
+// well and assert that every result agrees with it.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
 #include "dof_numbering.h"
+#include "elimination.h"
 
 namespace qm {
 
@@ -24,9 +34,17 @@ public:
     explicit StiffnessMatrix(int capacity);
 
     int capacity() const { return C_; }
-    float& k(int i, int j) { return K_[static_cast<std::size_t>(i) * stride_ + j]; }
-    float& b(int i, int j) { return B_[static_cast<std::size_t>(i) * stride_ + j]; }
+    float& k(int i, int j)
+    {
+        used_rows_ = std::max(used_rows_, i);
+        used_cols_ = std::max(used_cols_, j);
+        return K_[static_cast<std::size_t>(i) * stride_ + j];
+    }
+    // An entry of B after invert(); the first call forms all of B, which the
+    // solution itself never needs.
+    float b(int i, int j);
 
+    // Zeros wherever K has been written since the last clear (it starts zero).
     void clear_matrix();
 
     // Adds the member's global stiffness at the equation numbers of its raw
@@ -35,21 +53,42 @@ public:
     // two members joining the same pair of joints both count.
     void assemble_member(const MemberMatrix& sms, const int raw[], const DofNumbering& dofs);
 
-    // Gauss-Jordan inversion of the n x n block into B, without pivoting.
+    // Gauss-Jordan inversion of the n x n block, without pivoting.
     // Returns 0 on success, 1 when n exceeds the capacity (nothing changed),
     // 2 when a pivot is not finite, not positive or below pivot_tolerance
     // times the diagonal it started from; *failed then holds its equation.
+    // K's free block is scratch afterwards.
     int invert(int n, float pivot_tolerance, int* failed);
 
-    // D = B * AC over 1..n.
+    // D = B * AC over 1..n, summed over j in increasing order.
     void solve_displacements(int n, const float AC[], float D[]);
+    // out = B * r over 1..n in double precision (corrections of the
+    // displacements); its rounding follows no other computation.
+    void apply_inverse(const double r[], double out[], int n);
     // AR[r] = -AC[r] + sum of K[r][j] * D[j], r = n+1..n+nr.
     void support_reactions(int n, int nr, const float AC[], const float D[], float AR[]);
 
 private:
+    enum class Inverse { none, recorded, formed };
+
+    float* row(int i) { return K_.data() + static_cast<std::size_t>(i) * stride_; }
+    void keep_assembled(int n);
+    void restore_assembled(float* K, int n) const;
+    void form_inverse();
+    void replay_plain(int n, float pivot_tolerance, int status, int failed);
+    void check_displacements(int n, const float AC[], const float D[]) const;
+
     int C_;
     std::size_t stride_;
-    std::vector<float> K_, B_;
+    std::vector<float> K_, B_; // B_ holds the record's factors while inverse_ is recorded
+    int used_rows_ = 0, used_cols_ = 0;
+    Inverse inverse_ = Inverse::none;
+    EliminationRecord record_;
+    std::vector<int> first_, last_;      // non-zeros of row i of the free block lie in first_[i]..last_[i]
+    std::vector<float> assembled_;       // those entries as assembled, row after row
+    std::vector<int> loaded_;            // equations with a non-zero load
+    std::vector<float> columns_;         // B's columns at those equations
+    std::vector<float> plain_K_, plain_B_; // debug builds: the plain loop's own run
 };
 
 // Rewrites D and AR from equation order into raw order (in place): restrained
