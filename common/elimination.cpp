@@ -4,11 +4,12 @@
 #include <atomic>
 #include <barrier>
 #include <cmath>
-#include <cstring>
 #include <system_error>
 #include <thread>
 
 #include "plain_gauss_jordan.h"
+#include "sweep_kernels.h"
+#include "zero_scan.h"
 
 namespace qm {
 
@@ -18,70 +19,8 @@ namespace {
 // pass, stay in cache while every other row takes all of the panel's passes
 // in one sweep over its columns.
 constexpr int panel_width = 32;
-// Rows a thread takes at a time; rows differ a lot in length.
-constexpr int rows_per_grab = 4;
-// Four elements side by side in one SSE register. Lanes are independent
-// elements, so each keeps its own order of updates.
-typedef float lanes __attribute__((vector_size(16)));
-constexpr int lane_count = 4;
-// Vectors swept together: enough independent subtractions in flight to hide
-// their latency.
-constexpr int sweep_vectors = 8;
-
-lanes load(const float* p)
-{
-    lanes v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
-void store(float* p, lanes v) { std::memcpy(p, &v, sizeof v); }
-
-// x[c] = x[c] - s[t][c]*f[t] for t = 0..count-1 in that order, c = c0..c1.
-// Each element gets its subtractions in pass order; the vectorisation runs
-// across elements only.
-void sweep(float* x, const float* const s[], const float f[], int count, int c0, int c1)
-{
-    constexpr int block = lane_count * sweep_vectors;
-    int c = c0;
-    for (; c + block - 1 <= c1; c += block) {
-        lanes v[sweep_vectors];
-        for (int e = 0; e < sweep_vectors; ++e)
-            v[e] = load(x + c + e * lane_count);
-        for (int t = 0; t < count; ++t) {
-            const float* st = s[t] + c;
-            float ft = f[t];
-            for (int e = 0; e < sweep_vectors; ++e)
-                v[e] = v[e] - load(st + e * lane_count) * ft;
-        }
-        for (int e = 0; e < sweep_vectors; ++e)
-            store(x + c + e * lane_count, v[e]);
-    }
-    for (; c + lane_count - 1 <= c1; c += lane_count) {
-        lanes v = load(x + c);
-        for (int t = 0; t < count; ++t)
-            v = v - load(s[t] + c) * f[t];
-        store(x + c, v);
-    }
-    for (; c <= c1; ++c) {
-        float v = x[c];
-        for (int t = 0; t < count; ++t)
-            v = v - s[t][c] * f[t];
-        x[c] = v;
-    }
-}
-
-// x[c] = x[c] - s[c]*f over the panel's columns.
-void update_panel_columns(float* x, const float* s, float f, int width)
-{
-    if (width == panel_width) {
-        for (int e = 0; e < panel_width / lane_count; ++e)
-            store(x + e * lane_count, load(x + e * lane_count) - load(s + e * lane_count) * f);
-        return;
-    }
-    for (int c = 0; c < width; ++c)
-        x[c] = x[c] - s[c] * f;
-}
+// Rows a thread takes at a time, swept together.
+constexpr int rows_per_grab = sweep_rows_at_most;
 
 class PanelElimination {
 public:
@@ -103,7 +42,7 @@ private:
     void work(std::barrier<>& sync, bool leader, Elimination& outcome, int* failed);
     bool bring_pivot_rows(int* failed);
     void share_rows();
-    void apply_passes(int j, int from, int to);
+    void apply_passes(const int j[], int m, int from, int to);
     void take_snapshot(int p);
 
     float* K_;
@@ -139,56 +78,79 @@ bool PanelElimination::prenormalise(EliminationRecord& rec)
     return true;
 }
 
-// Applies passes from..to-1 of the panel to row j, which lies outside them.
-// The panel's own columns are updated pass by pass, since each factor needs
-// its column as it stands at its pass; the rest in one sweep. A row below
-// the passes needs every column the pivot rows hold. A row above needs only
-// the columns still to be eliminated and its own diagonal: what the panel's
-// passes leave in its eliminated columns is never read, so those columns
-// may take the same update as the others.
-void PanelElimination::apply_passes(int j, int from, int to)
+// Applies passes from..to-1 of the panel to rows j[0..m-1], which lie all
+// below the passes or all above them. The panel's own columns are updated
+// pass by pass, since each factor needs its column as it stands at its pass
+// (the rows' chains of divisions interleave); the other columns in one sweep
+// for all the rows and passes. A row below the passes needs every column the
+// pivot rows hold. A row above needs only the columns still to be eliminated
+// and its own diagonal: what the passes leave in its eliminated columns is
+// never read, so those may take the same update as the others.
+//
+// The sweep also takes, for each row, the passes whose factor is 0 in it
+// but not in another row of the group: x - s*0 is x, pivot rows being
+// finite (take_snapshot sees to that).
+void PanelElimination::apply_passes(const int j[], int m, int from, int to)
 {
-    float* Kj = row(j);
-    bool below = j >= to;
+    bool below = j[0] >= to;
     int width = to_ - from_;
+    float* x[sweep_rows_at_most];
+    float f[sweep_rows_at_most][panel_width];
+    const float* fr[sweep_rows_at_most];
+    int lo[sweep_rows_at_most], hi[sweep_rows_at_most]; // each row's reach
     const float* s[panel_width];
-    float f[panel_width];
-    int count = 0;
-    int lo = n_ + 1, hi = 0; // the columns the passes taken reach
+    int count = 0, reach_lo = n_ + 1, reach_hi = 0;
+    for (int r = 0; r < m; ++r) {
+        x[r] = row(j[r]);
+        fr[r] = f[r];
+        lo[r] = lo_[j[r]];
+        hi[r] = hi_[j[r]];
+    }
     for (int p = from; p < to; ++p) {
-        bool reached = p >= std::min(lo_[j], lo) && p <= std::max(hi_[j], hi);
-        float fp = reached ? Kj[p] / pivot_[p] : 0.0f;
-        F_[p * stride_ + j] = fp;
-        if (fp == 0.0f)
-            continue;
-        if (!std::isfinite(fp)) {
-            not_finite_.store(true, std::memory_order_relaxed);
-            return;
-        }
         const float* sp = snapshot(p);
-        update_panel_columns(Kj + from_, sp + from_, fp, width);
-        s[count] = sp;
-        f[count] = fp;
-        ++count;
         int k = p - from_;
-        lo = std::min(lo, snap_lo_[k]);
-        hi = std::max(hi, snap_hi_[k]);
+        bool taken = false;
+        for (int r = 0; r < m; ++r) {
+            float fp = p >= lo[r] && p <= hi[r] ? x[r][p] / pivot_[p] : 0.0f;
+            F_[p * stride_ + j[r]] = fp;
+            f[r][count] = fp;
+            if (fp == 0.0f)
+                continue;
+            if (!std::isfinite(fp)) {
+                not_finite_.store(true, std::memory_order_relaxed);
+                return;
+            }
+            subtract_multiple(x[r] + from_, sp + from_, fp, width);
+            lo[r] = std::min(lo[r], snap_lo_[k]);
+            hi[r] = std::max(hi[r], snap_hi_[k]);
+            taken = true;
+        }
+        if (!taken)
+            continue;
+        s[count++] = sp;
+        reach_lo = std::min(reach_lo, snap_lo_[k]);
+        reach_hi = std::max(reach_hi, snap_hi_[k]);
     }
     if (count == 0)
         return;
-    if (below) {
-        sweep(Kj, s, f, count, lo, from_ - 1);
-        lo_[j] = std::min(lo_[j], lo);
-    } else if (j < from_) {
-        float x = Kj[j];
+    if (below)
+        sweep(x, fr, m, s, count, reach_lo, from_ - 1);
+    for (int r = 0; r < m && j[r] < from_; ++r) {
+        float d = x[r][j[r]];
         for (int t = 0; t < count; ++t)
-            x = x - s[t][j] * f[t];
-        Kj[j] = x;
+            d = d - s[t][j[r]] * f[r][t];
+        x[r][j[r]] = d;
     }
-    sweep(Kj, s, f, count, to_, hi);
-    hi_[j] = std::max(hi_[j], hi);
+    sweep(x, fr, m, s, count, to_, reach_hi);
+    for (int r = 0; r < m; ++r) {
+        lo_[j[r]] = lo[r];
+        hi_[j[r]] = hi[r];
+    }
 }
 
+// Row p as it stands at its pass, zero outside its non-zeros. A value that
+// is not finite ends the fast elimination: the sweeps multiply pivot rows by
+// factors of 0.
 void PanelElimination::take_snapshot(int p)
 {
     const float* Kp = row(p);
@@ -205,6 +167,8 @@ void PanelElimination::take_snapshot(int p)
     std::copy(Kp + lo, Kp + hi + 1, sp + lo);
     snap_lo_[k] = lo;
     snap_hi_[k] = hi;
+    if (!std::all_of(Kp + lo, Kp + hi + 1, [](float v) { return std::isfinite(v); }))
+        not_finite_.store(true, std::memory_order_relaxed);
 }
 
 // The panel's pivot rows one after another, each brought to its pass by the
@@ -213,7 +177,7 @@ bool PanelElimination::bring_pivot_rows(int* failed)
 {
     for (int p = from_; p < to_; ++p) {
         if (p > from_)
-            apply_passes(p, from_, p);
+            apply_passes(&p, 1, from_, p);
         if (not_finite_.load(std::memory_order_relaxed))
             return true;
         float pivot = row(p)[p];
@@ -229,18 +193,28 @@ bool PanelElimination::bring_pivot_rows(int* failed)
 }
 
 // Every row takes the panel's passes it has not seen yet; rows are
-// independent here, so the threads share them.
+// independent here, so the threads share them. Rows above the panel go
+// together, and so do rows below it; each of the panel's own rows has passes
+// of its own left.
 void PanelElimination::share_rows()
 {
     for (;;) {
         int j0 = next_row_.fetch_add(rows_per_grab, std::memory_order_relaxed);
         if (j0 > n_)
             return;
+        int above[rows_per_grab], below[rows_per_grab], m_above = 0, m_below = 0;
         for (int j = j0; j < j0 + rows_per_grab && j <= n_; ++j) {
-            int from = j >= from_ && j < to_ ? j + 1 : from_;
-            if (from < to_)
-                apply_passes(j, from, to_);
+            if (j < from_)
+                above[m_above++] = j;
+            else if (j >= to_)
+                below[m_below++] = j;
+            else if (j + 1 < to_)
+                apply_passes(&j, 1, j + 1, to_);
         }
+        if (m_above > 0)
+            apply_passes(above, m_above, from_, to_);
+        if (m_below > 0)
+            apply_passes(below, m_below, from_, to_);
     }
 }
 
@@ -301,13 +275,8 @@ Elimination PanelElimination::run(int threads, EliminationRecord& rec, int* fail
     }
     for (int q = 1; q <= n_; ++q) {
         const float* Fq = F_ + q * stride_;
-        int top = 1, bottom = n_;
-        while (top <= n_ && Fq[top] == 0.0f)
-            ++top;
-        while (bottom >= top && Fq[bottom] == 0.0f)
-            --bottom;
-        rec.top[q] = top;
-        rec.bottom[q] = bottom;
+        rec.top[q] = first_set(Fq, 1, n_);
+        rec.bottom[q] = last_set(Fq, rec.top[q], n_);
     }
     return Elimination::done;
 }

@@ -7,12 +7,16 @@
 #include <thread>
 #include <vector>
 
+#include "sweep_kernels.h"
+
 namespace qm {
 
 bool inverse_stays_finite(const EliminationRecord& rec)
 {
     // u[r] bounds |B[r][j]| over all j: each step x - y*f rounds twice, so
     // |result| <= (|x| + |y|*|f|)(1 + 2^-24)^2 plus an underflow's worth.
+    // Rows left alone grow their bound too, which keeps it a bound and the
+    // loop free of branches.
     const double grow = 1.0 + std::ldexp(1.0, -20);
     const double underflow = std::ldexp(1.0, -140);
     const double limit = FLT_MAX / 2;
@@ -24,8 +28,7 @@ bool inverse_stays_finite(const EliminationRecord& rec)
         const float* Fq = rec.factors + q * rec.stride;
         double uq = u[q];
         for (int r = rec.top[q]; r <= rec.bottom[q]; ++r)
-            if (Fq[r] != 0.0f)
-                u[r] = (u[r] + std::fabs(static_cast<double>(Fq[r])) * uq) * grow + underflow;
+            u[r] = (u[r] + std::fabs(static_cast<double>(Fq[r])) * uq) * grow + underflow;
     }
     for (int i = 1; i <= n; ++i) {
         double last = u[i] / std::fabs(static_cast<double>(rec.diagonal[i])) * grow + underflow;
@@ -59,8 +62,8 @@ static void form_some(const EliminationRecord& rec, const int cols[], int count,
                 continue;
             // Factor 0 on the pivot row itself and on rows left alone: the
             // subtraction leaves them as they are.
-            for (int r = top; r <= bottom; ++r)
-                v[r] = v[r] - y * Fq[r];
+            if (bottom >= top)
+                subtract_multiple(v + top, Fq + top, y, bottom - top + 1);
         }
     }
     for (int t = first; t < count; t += step) {

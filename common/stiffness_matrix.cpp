@@ -2,11 +2,14 @@
 
 #include <cassert>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <thread>
 
 #include "inverse_columns.h"
 #include "plain_gauss_jordan.h"
+#include "zero_scan.h"
 
 namespace qm {
 
@@ -24,9 +27,19 @@ static int threads_for(int n)
     return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
 }
 
+// Fresh pages from the system are zero already: calloc leaves them
+// untouched until a run writes them, and a run writes only what it uses.
+static ZeroedFloats zeroed_floats(std::size_t count)
+{
+    auto* p = static_cast<float*>(std::calloc(count, sizeof(float)));
+    if (!p)
+        throw std::bad_alloc();
+    return ZeroedFloats(p);
+}
+
 StiffnessMatrix::StiffnessMatrix(int capacity)
-    : C_(capacity), stride_(static_cast<std::size_t>(capacity) + 1),
-      K_(stride_ * stride_, 0.0f), B_(stride_ * stride_, 0.0f)
+    : C_(capacity), stride_(static_cast<std::size_t>(capacity) + 1), K_(zeroed_floats(stride_ * stride_)),
+      B_(zeroed_floats(stride_ * stride_))
 {
 }
 
@@ -49,24 +62,17 @@ void StiffnessMatrix::assemble_member(const MemberMatrix& sms, const int raw[], 
 }
 
 // The free block as assembled, row by row between its first and last
-// non-zero (a negative zero counts, so that the copy is exact), for the plain
-// loop to start over from.
+// non-zero, for the plain loop to start over from.
 void StiffnessMatrix::keep_assembled(int n)
 {
-    auto nonzero = [](float x) { return x != 0.0f || std::signbit(x); };
     first_.assign(n + 1, 1);
     last_.assign(n + 1, 0);
     assembled_.clear();
     for (int i = 1; i <= n; ++i) {
         const float* Ki = row(i);
-        int first = 1, last = n;
-        while (first <= n && !nonzero(Ki[first]))
-            ++first;
-        while (last >= first && !nonzero(Ki[last]))
-            --last;
-        first_[i] = first;
-        last_[i] = last;
-        assembled_.insert(assembled_.end(), Ki + first, Ki + last + 1);
+        first_[i] = first_set(Ki, 1, n);
+        last_[i] = last_set(Ki, first_[i], n);
+        assembled_.insert(assembled_.end(), Ki + first_[i], Ki + last_[i] + 1);
     }
 }
 
@@ -92,15 +98,15 @@ int StiffnessMatrix::invert(int n, float pivot_tolerance, int* failed)
     used_cols_ = std::max(used_cols_, n);
     inverse_ = Inverse::none;
     keep_assembled(n);
-    Elimination e = eliminate(K_.data(), stride_, n, pivot_tolerance, first_.data(), last_.data(), B_.data(),
+    Elimination e = eliminate(K_.get(), stride_, n, pivot_tolerance, first_.data(), last_.data(), B_.get(),
                               threads_for(n), record_, failed);
     int status = 2;
     if (e == Elimination::done && inverse_stays_finite(record_)) {
         inverse_ = Inverse::recorded;
         status = 0;
     } else if (e != Elimination::pivot_failed) {
-        restore_assembled(K_.data(), n);
-        status = plain_invert(K_.data(), B_.data(), stride_, n, pivot_tolerance, failed);
+        restore_assembled(K_.get(), n);
+        status = plain_invert(K_.get(), B_.get(), stride_, n, pivot_tolerance, failed);
         if (status == 0)
             inverse_ = Inverse::formed;
     }
@@ -141,7 +147,7 @@ void StiffnessMatrix::solve_displacements(int n, const float AC[], float D[])
     if (inverse_ == Inverse::recorded && !std::all_of(AC + 1, AC + n + 1, [](float x) { return std::isfinite(x); }))
         form_inverse();
     if (inverse_ != Inverse::recorded) {
-        plain_solve(B_.data(), stride_, n, AC, D);
+        plain_solve(B_.get(), stride_, n, AC, D);
         if (replaying)
             check_displacements(n, AC, D);
         return;
@@ -195,7 +201,7 @@ void StiffnessMatrix::apply_inverse(const double r[], double out[], int n)
         return;
     }
     for (int i = 1; i <= n; ++i) {
-        const float* Bi = B_.data() + i * stride_;
+        const float* Bi = B_.get() + i * stride_;
         double sum = 0.0;
         for (int j = 1; j <= n; ++j)
             sum += Bi[j] * r[j];

@@ -16,12 +16,19 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "dof_numbering.h"
 #include "elimination.h"
 
 namespace qm {
+
+struct FreeFloats {
+    void operator()(float* p) const { std::free(p); }
+};
+using ZeroedFloats = std::unique_ptr<float[], FreeFloats>;
 
 // One member's stiffness in global axes, rows and columns 1..nd (up to 12).
 struct MemberMatrix {
@@ -71,7 +78,7 @@ public:
 private:
     enum class Inverse { none, recorded, formed };
 
-    float* row(int i) { return K_.data() + static_cast<std::size_t>(i) * stride_; }
+    float* row(int i) { return K_.get() + static_cast<std::size_t>(i) * stride_; }
     void keep_assembled(int n);
     void restore_assembled(float* K, int n) const;
     void form_inverse();
@@ -80,7 +87,7 @@ private:
 
     int C_;
     std::size_t stride_;
-    std::vector<float> K_, B_; // B_ holds the record's factors while inverse_ is recorded
+    ZeroedFloats K_, B_; // B_ holds the record's factors while inverse_ is recorded
     int used_rows_ = 0, used_cols_ = 0;
     Inverse inverse_ = Inverse::none;
     EliminationRecord record_;
