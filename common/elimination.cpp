@@ -25,8 +25,8 @@ constexpr int rows_per_grab = sweep_rows_at_most;
 class PanelElimination {
 public:
     PanelElimination(float* K, std::size_t stride, int n, float pivot_tolerance, const int first[], const int last[],
-                     float* factors)
-        : K_(K), stride_(stride), n_(n), tolerance_(pivot_tolerance), F_(factors), lo_(first, first + n + 1),
+                     EliminationRecord& rec)
+        : K_(K), stride_(stride), n_(n), tolerance_(pivot_tolerance), rec_(rec), lo_(first, first + n + 1),
           hi_(last, last + n + 1), pivot_(n + 1), snap_(static_cast<std::size_t>(panel_width) * (n + 1), 0.0f),
           snap_lo_(panel_width, 1), snap_hi_(panel_width, 0)
     {
@@ -36,6 +36,8 @@ public:
 
 private:
     float* row(int j) const { return K_ + j * stride_; }
+    // Where row j's factor in pass p goes, if it may have one.
+    float* factor(int p, int j) { return j <= rec_.last[p] ? rec_.factors + rec_.offset[p] + j : nullptr; }
     float* snapshot(int p) { return snap_.data() + static_cast<std::size_t>(p - from_) * (n_ + 1); }
 
     bool prenormalise(EliminationRecord& rec);
@@ -43,15 +45,17 @@ private:
     bool bring_pivot_rows(int* failed);
     void share_rows();
     void apply_passes(const int j[], int m, int from, int to);
+    void widen(int j, int a, int b);
     void take_snapshot(int p);
 
     float* K_;
     std::size_t stride_;
     int n_;
     float tolerance_;
-    float* F_;
-    // Row j's non-zeros lie in lo_[j]..hi_[j]; left of its own pivot only
-    // while the row is still below the current pass.
+    EliminationRecord& rec_;
+    // Row j's non-zeros lie in lo_[j]..hi_[j], a span written since the
+    // matrix was assembled or as assembled; left of its own pivot only while
+    // the row is still below the current pass.
     std::vector<int> lo_, hi_;
     std::vector<float> pivot_;
     std::vector<float> snap_; // the panel's pivot rows at their pass, zero outside snap_lo_..snap_hi_
@@ -94,15 +98,16 @@ void PanelElimination::apply_passes(const int j[], int m, int from, int to)
 {
     bool below = j[0] >= to;
     int width = to_ - from_;
+    int rows[sweep_rows_at_most];
     float* x[sweep_rows_at_most];
     float f[sweep_rows_at_most][panel_width];
     const float* fr[sweep_rows_at_most];
     int lo[sweep_rows_at_most], hi[sweep_rows_at_most]; // each row's reach
+    bool takes[sweep_rows_at_most] = {};
     const float* s[panel_width];
     int count = 0, reach_lo = n_ + 1, reach_hi = 0;
     for (int r = 0; r < m; ++r) {
         x[r] = row(j[r]);
-        fr[r] = f[r];
         lo[r] = lo_[j[r]];
         hi[r] = hi_[j[r]];
     }
@@ -112,18 +117,21 @@ void PanelElimination::apply_passes(const int j[], int m, int from, int to)
         bool taken = false;
         for (int r = 0; r < m; ++r) {
             float fp = p >= lo[r] && p <= hi[r] ? x[r][p] / pivot_[p] : 0.0f;
-            F_[p * stride_ + j[r]] = fp;
             f[r][count] = fp;
+            if (float* kept = factor(p, j[r]))
+                *kept = fp;
             if (fp == 0.0f)
                 continue;
-            if (!std::isfinite(fp)) {
+            if (!std::isfinite(fp) || !factor(p, j[r])) {
                 not_finite_.store(true, std::memory_order_relaxed);
                 return;
             }
+            if (!takes[r])
+                widen(j[r], below ? from_ : lo_[j[r]], to_ - 1);
             subtract_multiple(x[r] + from_, sp + from_, fp, width);
             lo[r] = std::min(lo[r], snap_lo_[k]);
             hi[r] = std::max(hi[r], snap_hi_[k]);
-            taken = true;
+            takes[r] = taken = true;
         }
         if (!taken)
             continue;
@@ -131,20 +139,42 @@ void PanelElimination::apply_passes(const int j[], int m, int from, int to)
         reach_lo = std::min(reach_lo, snap_lo_[k]);
         reach_hi = std::max(reach_hi, snap_hi_[k]);
     }
-    if (count == 0)
+    int rows_taking = 0;
+    for (int r = 0; r < m; ++r) {
+        if (!takes[r])
+            continue;
+        widen(j[r], below ? reach_lo : lo_[j[r]], reach_hi);
+        rows[rows_taking] = j[r];
+        x[rows_taking] = x[r];
+        fr[rows_taking] = f[r];
+        ++rows_taking;
+    }
+    if (rows_taking == 0)
         return;
     if (below)
-        sweep(x, fr, m, s, count, reach_lo, from_ - 1);
-    for (int r = 0; r < m && j[r] < from_; ++r) {
-        float d = x[r][j[r]];
+        sweep(x, fr, rows_taking, s, count, reach_lo, from_ - 1);
+    for (int r = 0; r < rows_taking && rows[r] < from_; ++r) {
+        float d = x[r][rows[r]];
         for (int t = 0; t < count; ++t)
-            d = d - s[t][j[r]] * f[r][t];
-        x[r][j[r]] = d;
+            d = d - s[t][rows[r]] * fr[r][t];
+        x[r][rows[r]] = d;
     }
-    sweep(x, fr, m, s, count, to_, reach_hi);
-    for (int r = 0; r < m; ++r) {
-        lo_[j[r]] = lo[r];
-        hi_[j[r]] = hi[r];
+    sweep(x, fr, rows_taking, s, count, to_, reach_hi);
+}
+
+// Extends row j's span to a..b, writing the zeros that lie there. A page the
+// sweeps would first read and then write costs two faults when it is fresh
+// (the zero page, then a copy); written first, it costs one.
+void PanelElimination::widen(int j, int a, int b)
+{
+    float* Kj = row(j);
+    if (a < lo_[j]) {
+        std::fill(Kj + a, Kj + lo_[j], 0.0f);
+        lo_[j] = a;
+    }
+    if (b > hi_[j]) {
+        std::fill(Kj + hi_[j] + 1, Kj + b + 1, 0.0f);
+        hi_[j] = b;
     }
 }
 
@@ -186,7 +216,7 @@ bool PanelElimination::bring_pivot_rows(int* failed)
             return false;
         }
         pivot_[p] = pivot;
-        F_[p * stride_ + p] = 0.0f;
+        *factor(p, p) = 0.0f;
         take_snapshot(p);
     }
     return true;
@@ -274,26 +304,44 @@ Elimination PanelElimination::run(int threads, EliminationRecord& rec, int* fail
         rec.diagonal[i] = d;
     }
     for (int q = 1; q <= n_; ++q) {
-        const float* Fq = F_ + q * stride_;
-        rec.top[q] = first_set(Fq, 1, n_);
-        rec.bottom[q] = last_set(Fq, rec.top[q], n_);
+        const float* Fq = rec.factor_row(q);
+        rec.top[q] = first_set(Fq, 1, rec.last[q]);
+        rec.bottom[q] = last_set(Fq, rec.top[q], rec.last[q]);
     }
     return Elimination::done;
 }
 
 } // namespace
 
+// Fill stays inside the envelope: row j has a factor in pass q only if its
+// first non-zero lies at or left of q. Pass q keeps rows 1 up to the last
+// such row, which saves the pages of the empty rest.
+static void lay_out_factors(const int first[], int n, EliminationRecord& rec)
+{
+    rec.last.assign(n + 1, 0);
+    for (int j = 1; j <= n; ++j)
+        if (first[j] <= n)
+            rec.last[std::max(first[j], 1)] = std::max(rec.last[std::max(first[j], 1)], j);
+    rec.offset.assign(n + 1, 0);
+    std::size_t at = 0;
+    for (int q = 1; q <= n; ++q) {
+        rec.last[q] = std::max({rec.last[q], rec.last[q - 1], q});
+        rec.offset[q] = at;
+        at += static_cast<std::size_t>(rec.last[q]) + 1;
+    }
+}
+
 Elimination eliminate(float* K, std::size_t stride, int n, float pivot_tolerance, const int first[], const int last[],
                       float* factors, int threads, EliminationRecord& rec, int* failed)
 {
     rec.n = n;
     rec.factors = factors;
-    rec.stride = stride;
+    lay_out_factors(first, n, rec);
     for (auto* v : {&rec.reciprocal, &rec.diagonal})
         v->assign(n + 1, 0.0f);
     for (auto* v : {&rec.top, &rec.bottom})
         v->assign(n + 1, 0);
-    PanelElimination e(K, stride, n, pivot_tolerance, first, last, factors);
+    PanelElimination e(K, stride, n, pivot_tolerance, first, last, rec);
     return e.run(threads, rec, failed);
 }
 

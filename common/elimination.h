@@ -25,11 +25,14 @@ namespace qm {
 
 struct EliminationRecord {
     int n = 0;
-    float* factors = nullptr;    // factors[q * stride + r]: f of row r in pass q, 0 where the row was left alone
-    std::size_t stride = 0;
-    std::vector<float> reciprocal; // B[i][i] after pre-normalisation, 1/K[i][i]
-    std::vector<float> diagonal;   // K[i][i] when the final normalisation divides row i by it
-    std::vector<int> top, bottom;  // rows with a non-zero factor in pass q lie in top[q]..bottom[q]
+    float* factors = nullptr;        // the factors of pass q, rows 1..last[q], one pass after another
+    std::vector<std::size_t> offset; // factors + offset[q] is pass q's, indexed by row
+    std::vector<int> last;           // below it no row of the envelope reaches column q: no factor
+    std::vector<float> reciprocal;   // B[i][i] after pre-normalisation, 1/K[i][i]
+    std::vector<float> diagonal;     // K[i][i] when the final normalisation divides row i by it
+    std::vector<int> top, bottom;    // rows with a non-zero factor in pass q lie in top[q]..bottom[q]
+
+    const float* factor_row(int q) const { return factors + offset[q]; }
 };
 
 enum class Elimination { done, pivot_failed, not_finite };
@@ -37,9 +40,9 @@ enum class Elimination { done, pivot_failed, not_finite };
 // Eliminates K (1-based, rows `stride` floats apart) in place; K's free block
 // is scratch afterwards, rows above n are not touched. first[i]..last[i]
 // must hold every non-zero of row i of the free block. Factors go to
-// `factors` (n x n of them, same stride). pivot_failed sets *failed as the
-// plain loop would; not_finite means a divisor, factor or final diagonal the
-// fast path cannot follow exactly (zero, infinite or NaN).
+// `factors`, room for n * (n + 1) of them. pivot_failed sets *failed as the
+// plain loop would; not_finite means a divisor, factor, pivot row or final
+// diagonal the fast path cannot follow exactly (zero, infinite or NaN).
 Elimination eliminate(float* K, std::size_t stride, int n, float pivot_tolerance, const int first[], const int last[],
                       float* factors, int threads, EliminationRecord& rec, int* failed);
 

@@ -25,7 +25,7 @@ bool inverse_stays_finite(const EliminationRecord& rec)
     for (int i = 1; i <= n; ++i)
         u[i] = std::fabs(static_cast<double>(rec.reciprocal[i]));
     for (int q = 1; q <= n; ++q) {
-        const float* Fq = rec.factors + q * rec.stride;
+        const float* Fq = rec.factor_row(q);
         double uq = u[q];
         for (int r = rec.top[q]; r <= rec.bottom[q]; ++r)
             u[r] = (u[r] + std::fabs(static_cast<double>(Fq[r])) * uq) * grow + underflow;
@@ -53,7 +53,7 @@ static void form_some(const EliminationRecord& rec, const int cols[], int count,
         start = std::min(start, cols[t]);
     }
     for (int q = start; q <= n; ++q) {
-        const float* Fq = rec.factors + q * rec.stride;
+        const float* Fq = rec.factor_row(q);
         int top = rec.top[q], bottom = rec.bottom[q];
         for (int t = first; t < count; t += step) {
             float* v = out + t * out_stride;
@@ -99,7 +99,7 @@ void apply_recorded_inverse(const EliminationRecord& rec, const double r[], doub
         double y = out[q];
         if (y == 0.0)
             continue;
-        const float* Fq = rec.factors + q * rec.stride;
+        const float* Fq = rec.factor_row(q);
         for (int row = rec.top[q]; row <= rec.bottom[q]; ++row)
             out[row] -= y * Fq[row];
     }

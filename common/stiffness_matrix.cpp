@@ -1,6 +1,8 @@
 #include "stiffness_matrix.h"
 
+#include <bit>
 #include <cassert>
+#include <cstdint>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -28,7 +30,9 @@ static int threads_for(int n)
 }
 
 // Fresh pages from the system are zero already: calloc leaves them
-// untouched until a run writes them, and a run writes only what it uses.
+// untouched until a run writes them. B is written before it is read. K is
+// written once here: assembly adds to it (a read, then a write, two faults
+// on a fresh page) and the elimination fills its free block anyway.
 static ZeroedFloats zeroed_floats(std::size_t count)
 {
     auto* p = static_cast<float*>(std::calloc(count, sizeof(float)));
@@ -39,15 +43,19 @@ static ZeroedFloats zeroed_floats(std::size_t count)
 
 StiffnessMatrix::StiffnessMatrix(int capacity)
     : C_(capacity), stride_(static_cast<std::size_t>(capacity) + 1), K_(zeroed_floats(stride_ * stride_)),
-      B_(zeroed_floats(stride_ * stride_))
+      B_(zeroed_floats(stride_ * stride_)), written_lo_(stride_, capacity + 1), written_hi_(stride_, 0)
 {
+    std::fill(K_.get(), K_.get() + stride_ * stride_, 0.0f);
 }
 
 void StiffnessMatrix::clear_matrix()
 {
-    for (int i = 0; i <= used_rows_; ++i)
-        std::fill(row(i), row(i) + used_cols_ + 1, 0.0f);
-    used_rows_ = used_cols_ = 0;
+    for (int i = 0; i <= C_; ++i) {
+        if (written_hi_[i] >= written_lo_[i])
+            std::fill(row(i) + written_lo_[i], row(i) + written_hi_[i] + 1, 0.0f);
+        written_lo_[i] = C_ + 1;
+        written_hi_[i] = 0;
+    }
 }
 
 void StiffnessMatrix::assemble_member(const MemberMatrix& sms, const int raw[], const DofNumbering& dofs)
@@ -61,8 +69,9 @@ void StiffnessMatrix::assemble_member(const MemberMatrix& sms, const int raw[], 
     }
 }
 
-// The free block as assembled, row by row between its first and last
-// non-zero, for the plain loop to start over from.
+// Where each row of the free block has its non-zeros, and a copy of them
+// for the plain loop to start over from. Only what was written is read:
+// pages never written stay untouched.
 void StiffnessMatrix::keep_assembled(int n)
 {
     first_.assign(n + 1, 1);
@@ -70,34 +79,34 @@ void StiffnessMatrix::keep_assembled(int n)
     assembled_.clear();
     for (int i = 1; i <= n; ++i) {
         const float* Ki = row(i);
-        first_[i] = first_set(Ki, 1, n);
-        last_[i] = last_set(Ki, first_[i], n);
-        assembled_.insert(assembled_.end(), Ki + first_[i], Ki + last_[i] + 1);
+        first_[i] = first_set(Ki, std::max(written_lo_[i], 1), std::min(written_hi_[i], n));
+        last_[i] = last_set(Ki, first_[i], std::min(written_hi_[i], n));
+        for (int j = first_[i]; j <= last_[i]; ++j)
+            if (std::bit_cast<std::uint32_t>(Ki[j]) != 0)
+                assembled_.push_back({i, j, Ki[j]});
     }
 }
 
 // Into K, rows stride_ apart.
 void StiffnessMatrix::restore_assembled(float* K, int n) const
 {
-    const float* from = assembled_.data();
-    for (int i = 1; i <= n; ++i) {
-        float* Ki = K + i * stride_;
-        std::fill(Ki + 1, Ki + n + 1, 0.0f);
-        if (last_[i] >= first_[i]) {
-            std::copy(from, from + (last_[i] - first_[i] + 1), Ki + first_[i]);
-            from += last_[i] - first_[i] + 1;
-        }
-    }
+    for (int i = 1; i <= n; ++i)
+        std::fill(K + i * stride_ + 1, K + i * stride_ + n + 1, 0.0f);
+    for (const Entry& e : assembled_)
+        K[e.i * stride_ + e.j] = e.value;
 }
 
 int StiffnessMatrix::invert(int n, float pivot_tolerance, int* failed)
 {
     if (n > C_)
         return 1;
-    used_rows_ = std::max(used_rows_, n);
-    used_cols_ = std::max(used_cols_, n);
     inverse_ = Inverse::none;
     keep_assembled(n);
+    // The elimination may write anywhere in the free block.
+    for (int i = 1; i <= n; ++i) {
+        written_lo_[i] = std::min(written_lo_[i], 1);
+        written_hi_[i] = std::max(written_hi_[i], n);
+    }
     Elimination e = eliminate(K_.get(), stride_, n, pivot_tolerance, first_.data(), last_.data(), B_.get(),
                               threads_for(n), record_, failed);
     int status = 2;

@@ -43,15 +43,16 @@ public:
     int capacity() const { return C_; }
     float& k(int i, int j)
     {
-        used_rows_ = std::max(used_rows_, i);
-        used_cols_ = std::max(used_cols_, j);
+        written_lo_[i] = std::min(written_lo_[i], j);
+        written_hi_[i] = std::max(written_hi_[i], j);
         return K_[static_cast<std::size_t>(i) * stride_ + j];
     }
     // An entry of B after invert(); the first call forms all of B, which the
     // solution itself never needs.
     float b(int i, int j);
 
-    // Zeros wherever K has been written since the last clear (it starts zero).
+    // Zeros wherever K has been written since the last clear (it starts zero,
+    // and memory never written is never touched).
     void clear_matrix();
 
     // Adds the member's global stiffness at the equation numbers of its raw
@@ -88,11 +89,15 @@ private:
     int C_;
     std::size_t stride_;
     ZeroedFloats K_, B_; // B_ holds the record's factors while inverse_ is recorded
-    int used_rows_ = 0, used_cols_ = 0;
+    std::vector<int> written_lo_, written_hi_; // columns of row i written since the last clear
     Inverse inverse_ = Inverse::none;
     EliminationRecord record_;
     std::vector<int> first_, last_;      // non-zeros of row i of the free block lie in first_[i]..last_[i]
-    std::vector<float> assembled_;       // those entries as assembled, row after row
+    struct Entry {
+        int i, j;
+        float value;
+    };
+    std::vector<Entry> assembled_;       // the free block's non-zeros as assembled (-0 included)
     std::vector<int> loaded_;            // equations with a non-zero load
     std::vector<float> columns_;         // B's columns at those equations
     std::vector<float> plain_K_, plain_B_; // debug builds: the plain loop's own run
