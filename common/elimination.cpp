@@ -96,70 +96,92 @@ bool PanelElimination::prenormalise(EliminationRecord& rec)
 // finite (take_snapshot sees to that).
 void PanelElimination::apply_passes(const int j[], int m, int from, int to)
 {
+    constexpr int most = sweep_rows_at_most;
     bool below = j[0] >= to;
-    int width = to_ - from_;
-    int rows[sweep_rows_at_most];
-    float* x[sweep_rows_at_most];
-    float f[sweep_rows_at_most][panel_width];
-    const float* fr[sweep_rows_at_most];
-    int lo[sweep_rows_at_most], hi[sweep_rows_at_most]; // each row's reach
-    bool takes[sweep_rows_at_most] = {};
-    const float* s[panel_width];
-    int count = 0, reach_lo = n_ + 1, reach_hi = 0;
+    int count = to - from;
+    int rows[most], taking = 0;
+    float* x[most];
+    float f[most][panel_width];
+    float* fr[most];
     for (int r = 0; r < m; ++r) {
-        x[r] = row(j[r]);
-        lo[r] = lo_[j[r]];
-        hi[r] = hi_[j[r]];
+        if (lo_[j[r]] >= to || hi_[j[r]] < from) { // reaches none of the passes
+            for (int p = from; p < to; ++p)
+                if (float* kept = factor(p, j[r]))
+                    *kept = 0.0f;
+            continue;
+        }
+        widen(j[r], below ? from_ : lo_[j[r]], to_ - 1);
+        rows[taking] = j[r];
+        x[taking] = row(j[r]) + from_;
+        fr[taking] = f[taking];
+        ++taking;
     }
-    for (int p = from; p < to; ++p) {
-        const float* sp = snapshot(p);
-        int k = p - from_;
+    if (taking == 0)
+        return;
+    const float* s[panel_width];
+    for (int t = 0; t < count; ++t)
+        s[t] = snapshot(from + t) + from_;
+    eliminate_panel_columns(x, fr, taking, s, &pivot_[from], count, from - from_, to_ - from_);
+
+    // Keep the factors, and gather the passes some row took.
+    int passes = 0, reach_lo = n_ + 1, reach_hi = 0;
+    bool takes[most] = {};
+    for (int t = 0; t < count; ++t) {
+        int p = from + t, k = p - from_;
         bool taken = false;
-        for (int r = 0; r < m; ++r) {
-            float fp = p >= lo[r] && p <= hi[r] ? x[r][p] / pivot_[p] : 0.0f;
-            f[r][count] = fp;
-            if (float* kept = factor(p, j[r]))
+        for (int r = 0; r < taking; ++r) {
+            float fp = f[r][t];
+            float* kept = factor(p, rows[r]);
+            if (kept)
                 *kept = fp;
             if (fp == 0.0f)
                 continue;
-            if (!std::isfinite(fp) || !factor(p, j[r])) {
+            if (!std::isfinite(fp) || !kept) {
                 not_finite_.store(true, std::memory_order_relaxed);
                 return;
             }
-            if (!takes[r])
-                widen(j[r], below ? from_ : lo_[j[r]], to_ - 1);
-            subtract_multiple(x[r] + from_, sp + from_, fp, width);
-            lo[r] = std::min(lo[r], snap_lo_[k]);
-            hi[r] = std::max(hi[r], snap_hi_[k]);
             takes[r] = taken = true;
         }
         if (!taken)
             continue;
-        s[count++] = sp;
+        s[passes] = snapshot(p);
+        for (int r = 0; r < taking; ++r)
+            f[r][passes] = f[r][t];
+        ++passes;
         reach_lo = std::min(reach_lo, snap_lo_[k]);
         reach_hi = std::max(reach_hi, snap_hi_[k]);
     }
-    int rows_taking = 0;
-    for (int r = 0; r < m; ++r) {
+    // The sweeps run over whole vectors: stretched away from the panel to a
+    // multiple of eight columns, where the pivot rows hold zeros.
+    if (reach_lo < from_)
+        reach_lo = std::max(1, from_ - (from_ - reach_lo + 7) / 8 * 8);
+    if (reach_hi >= to_)
+        reach_hi = std::min(n_, to_ - 1 + (reach_hi - to_ + 8) / 8 * 8);
+    int swept = 0;
+    for (int r = 0; r < taking; ++r) {
         if (!takes[r])
             continue;
-        widen(j[r], below ? reach_lo : lo_[j[r]], reach_hi);
-        rows[rows_taking] = j[r];
-        x[rows_taking] = x[r];
-        fr[rows_taking] = f[r];
-        ++rows_taking;
+        widen(rows[r], below ? reach_lo : lo_[rows[r]], reach_hi);
+        rows[swept] = rows[r];
+        x[swept] = row(rows[r]);
+        fr[swept] = f[r];
+        ++swept;
     }
-    if (rows_taking == 0)
+    if (swept == 0)
         return;
     if (below)
-        sweep(x, fr, rows_taking, s, count, reach_lo, from_ - 1);
-    for (int r = 0; r < rows_taking && rows[r] < from_; ++r) {
-        float d = x[r][rows[r]];
-        for (int t = 0; t < count; ++t)
-            d = d - s[t][rows[r]] * fr[r][t];
-        x[r][rows[r]] = d;
+        sweep(x, fr, swept, s, passes, reach_lo, from_ - 1);
+    if (rows[0] < from_) { // their diagonals, the rows' chains side by side
+        float d[most];
+        for (int r = 0; r < swept; ++r)
+            d[r] = x[r][rows[r]];
+        for (int t = 0; t < passes; ++t)
+            for (int r = 0; r < swept; ++r)
+                d[r] = d[r] - s[t][rows[r]] * fr[r][t];
+        for (int r = 0; r < swept; ++r)
+            x[r][rows[r]] = d[r];
     }
-    sweep(x, fr, rows_taking, s, count, to_, reach_hi);
+    sweep(x, fr, swept, s, passes, to_, reach_hi);
 }
 
 // Extends row j's span to a..b, writing the zeros that lie there. A page the

@@ -85,6 +85,48 @@ template <int W>
         x[c] = x[c] - s[c] * f;
 }
 
+template <int W, int M>
+[[gnu::always_inline]] inline void panel_lanes(float* const x[], float* const f[], const float* const s[],
+                                               const float pivot[], int count, int first, int width)
+{
+    for (int t = 0; t < count; ++t)
+        for (int r = 0; r < M; ++r) {
+            float frt = x[r][first + t] / pivot[t];
+            f[r][t] = frt;
+            if (frt != 0.0f)
+                subtract_lanes<W>(x[r], s[t], frt, width);
+        }
+}
+
+template <int W>
+[[gnu::always_inline]] inline void panel_rows(float* const x[], float* const f[], int rows, const float* const s[],
+                                              const float pivot[], int count, int first, int width)
+{
+    switch (rows) {
+    case 1:
+        return panel_lanes<W, 1>(x, f, s, pivot, count, first, width);
+    case 2:
+        return panel_lanes<W, 2>(x, f, s, pivot, count, first, width);
+    case 3:
+        return panel_lanes<W, 3>(x, f, s, pivot, count, first, width);
+    default:
+        return panel_lanes<W, 4>(x, f, s, pivot, count, first, width);
+    }
+}
+
+void panel_sse(float* const x[], float* const f[], int rows, const float* const s[], const float pivot[], int count,
+               int first, int width)
+{
+    panel_rows<4>(x, f, rows, s, pivot, count, first, width);
+}
+
+__attribute__((target("avx2"))) void panel_avx2(float* const x[], float* const f[], int rows,
+                                                const float* const s[], const float pivot[], int count, int first,
+                                                int width)
+{
+    panel_rows<8>(x, f, rows, s, pivot, count, first, width);
+}
+
 void sweep_sse(float* const x[], const float* const f[], int rows, const float* const s[], int count, int c0, int c1)
 {
     sweep_rows<4>(x, f, rows, s, count, c0, c1);
@@ -115,6 +157,12 @@ void sweep(float* const x[], const float* const f[], int rows, const float* cons
 void subtract_multiple(float* x, const float* s, float f, int width)
 {
     (has_avx2 ? subtract_avx2 : subtract_sse)(x, s, f, width);
+}
+
+void eliminate_panel_columns(float* const x[], float* const f[], int rows, const float* const s[],
+                             const float pivot[], int count, int first, int width)
+{
+    (has_avx2 ? panel_avx2 : panel_sse)(x, f, rows, s, pivot, count, first, width);
 }
 
 } // namespace qm

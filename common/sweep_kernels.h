@@ -17,4 +17,12 @@ void sweep(float* const x[], const float* const f[], int rows, const float* cons
 // x[c] = x[c] - s[c]*f for c = 0..width-1.
 void subtract_multiple(float* x, const float* s, float f, int width);
 
+// The passes of a panel on its own columns, pass by pass: for t = 0..count-1
+// and each row r, f[r][t] = x[r][first + t] / pivot[t] and, where that is not
+// 0, x[r][c] = x[r][c] - s[t][c]*f[r][t] for c = 0..width-1. x and s point
+// at the panel's first column. A factor that is not finite is applied like
+// any other; the caller looks at the factors afterwards.
+void eliminate_panel_columns(float* const x[], float* const f[], int rows, const float* const s[],
+                             const float pivot[], int count, int first, int width);
+
 } // namespace qm
