@@ -32,7 +32,7 @@ public:
     {
     }
 
-    Elimination run(int threads, EliminationRecord& rec, int* failed);
+    Elimination run(int threads, int* failed);
 
 private:
     float* row(int j) const { return K_ + j * stride_; }
@@ -40,7 +40,7 @@ private:
     float* factor(int p, int j) { return j <= rec_.last[p] ? rec_.factors + rec_.offset[p] + j : nullptr; }
     float* snapshot(int p) { return snap_.data() + static_cast<std::size_t>(p - from_) * (n_ + 1); }
 
-    bool prenormalise(EliminationRecord& rec);
+    bool prenormalise();
     void work(std::barrier<>& sync, bool leader, Elimination& outcome, int* failed);
     bool bring_pivot_rows(int* failed);
     void share_rows();
@@ -68,7 +68,7 @@ private:
 
 // As the plain loop does, every row divided by its own diagonal; B's
 // pre-normalisation leaves only its diagonal non-zero.
-bool PanelElimination::prenormalise(EliminationRecord& rec)
+bool PanelElimination::prenormalise()
 {
     for (int i = 1; i <= n_; ++i) {
         float* Ki = row(i);
@@ -77,7 +77,7 @@ bool PanelElimination::prenormalise(EliminationRecord& rec)
             return false;
         for (int c = lo_[i]; c <= hi_[i]; ++c)
             Ki[c] = Ki[c] / d;
-        rec.reciprocal[i] = 1.0f / d;
+        rec_.reciprocal[i] = 1.0f / d;
     }
     return true;
 }
@@ -298,9 +298,9 @@ void PanelElimination::work(std::barrier<>& sync, bool leader, Elimination& outc
     }
 }
 
-Elimination PanelElimination::run(int threads, EliminationRecord& rec, int* failed)
+Elimination PanelElimination::run(int threads, int* failed)
 {
-    if (!prenormalise(rec))
+    if (!prenormalise())
         return Elimination::not_finite;
 
     Elimination outcome = Elimination::done;
@@ -323,12 +323,12 @@ Elimination PanelElimination::run(int threads, EliminationRecord& rec, int* fail
         float d = row(i)[i];
         if (d == 0.0f || !std::isfinite(d))
             return Elimination::not_finite;
-        rec.diagonal[i] = d;
+        rec_.diagonal[i] = d;
     }
     for (int q = 1; q <= n_; ++q) {
-        const float* Fq = rec.factor_row(q);
-        rec.top[q] = first_set(Fq, 1, rec.last[q]);
-        rec.bottom[q] = last_set(Fq, rec.top[q], rec.last[q]);
+        const float* Fq = rec_.factor_row(q);
+        rec_.top[q] = first_set(Fq, 1, rec_.last[q]);
+        rec_.bottom[q] = last_set(Fq, rec_.top[q], rec_.last[q]);
     }
     return Elimination::done;
 }
@@ -364,7 +364,7 @@ Elimination eliminate(float* K, std::size_t stride, int n, float pivot_tolerance
     for (auto* v : {&rec.top, &rec.bottom})
         v->assign(n + 1, 0);
     PanelElimination e(K, stride, n, pivot_tolerance, first, last, rec);
-    return e.run(threads, rec, failed);
+    return e.run(threads, failed);
 }
 
 } // namespace qm

@@ -145,7 +145,8 @@ __attribute__((target("avx2"))) void subtract_avx2(float* x, const float* s, flo
     subtract_lanes<8>(x, s, f, width);
 }
 
-const bool has_avx2 = __builtin_cpu_supports("avx2");
+// Asked during static initialisation, hence the explicit init.
+const bool has_avx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
 
 } // namespace
 

@@ -49,6 +49,7 @@ struct Shape {
 };
 
 const Shape shapes[] = {
+    {"none", 0, 0, 0, random_entries, false, true, 2, none},
     {"one", 1, 1, 0, random_entries, false, true, 2, none},
     {"three_dense", 3, 3, 0, random_entries, false, true, 1.5f, none},
     {"seven_dyadic", 7, 7, 0.3, random_entries, true, true, 1.2f, none},
