@@ -8,10 +8,11 @@
 // Every result is bit for bit the plain Gauss-Jordan loop's
 // (plain_gauss_jordan.h). The inversion keeps B as the record of its
 // elimination (elimination.h) and forms only the columns of B that meet a
-// non-zero load (inverse_columns.h); when it cannot vouch for that shortcut
-// (a value that overflows or a division by zero on the way) it runs the
-// plain loop on the matrix as assembled. Debug builds run the plain loop as
-// well and assert that every result agrees with it.
+// non-zero load (inverse_columns.h). Where it cannot vouch for that shortcut
+// (a zero, infinite or NaN divisor, factor or pivot row, an inverse that may
+// overflow) it runs the plain loop on the matrix as assembled; loads that
+// are not finite meet all of B. Debug builds run the plain loop as well and
+// assert that every result agrees with it.
 #pragma once
 
 #include <algorithm>
@@ -25,6 +26,7 @@
 
 namespace qm {
 
+// Storage from calloc, whose fresh pages cost nothing until written.
 struct FreeFloats {
     void operator()(float* p) const { std::free(p); }
 };
@@ -41,6 +43,7 @@ public:
     explicit StiffnessMatrix(int capacity);
 
     int capacity() const { return C_; }
+    // An entry of K, marked for the next clear_matrix.
     float& k(int i, int j)
     {
         written_lo_[i] = std::min(written_lo_[i], j);
@@ -77,6 +80,7 @@ public:
     void support_reactions(int n, int nr, const float AC[], const float D[], float AR[]);
 
 private:
+    // What B_ holds: nothing usable, the elimination record's factors, or B.
     enum class Inverse { none, recorded, formed };
 
     float* row(int i) { return K_.get() + static_cast<std::size_t>(i) * stride_; }
