@@ -30,9 +30,7 @@ static int threads_for(int n)
 }
 
 // Fresh pages from the system are zero already: calloc leaves them
-// untouched until a run writes them. B is written before it is read. K is
-// written once here: assembly adds to it (a read, then a write, two faults
-// on a fresh page) and the elimination fills its free block anyway.
+// untouched until a run writes them, and a run writes only what it uses.
 static ZeroedFloats zeroed_floats(std::size_t count)
 {
     auto* p = static_cast<float*>(std::calloc(count, sizeof(float)));
@@ -45,7 +43,24 @@ StiffnessMatrix::StiffnessMatrix(int capacity)
     : C_(capacity), stride_(static_cast<std::size_t>(capacity) + 1), K_(zeroed_floats(stride_ * stride_)),
       B_(zeroed_floats(stride_ * stride_)), written_lo_(stride_, capacity + 1), written_hi_(stride_, 0)
 {
-    std::fill(K_.get(), K_.get() + stride_ * stride_, 0.0f);
+}
+
+// Widens row i's written span to take in column j, writing the zeros it
+// holds there: assembly adds into K, and on a fresh page the read of a sum
+// and its write cost two faults where a write first costs one.
+void StiffnessMatrix::write_zeros_to(int i, int j)
+{
+    float* Ki = row(i);
+    if (written_hi_[i] < written_lo_[i]) {
+        Ki[j] = 0.0f;
+        written_lo_[i] = written_hi_[i] = j;
+    } else if (j < written_lo_[i]) {
+        std::fill(Ki + j, Ki + written_lo_[i], 0.0f);
+        written_lo_[i] = j;
+    } else {
+        std::fill(Ki + written_hi_[i] + 1, Ki + j + 1, 0.0f);
+        written_hi_[i] = j;
+    }
 }
 
 void StiffnessMatrix::clear_matrix()

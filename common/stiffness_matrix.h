@@ -43,11 +43,12 @@ public:
     explicit StiffnessMatrix(int capacity);
 
     int capacity() const { return C_; }
-    // An entry of K, marked for the next clear_matrix.
+    // An entry of K, within the span of its row that the next clear_matrix
+    // clears.
     float& k(int i, int j)
     {
-        written_lo_[i] = std::min(written_lo_[i], j);
-        written_hi_[i] = std::max(written_hi_[i], j);
+        if (j < written_lo_[i] || j > written_hi_[i])
+            write_zeros_to(i, j);
         return K_[static_cast<std::size_t>(i) * stride_ + j];
     }
     // An entry of B after invert(); the first call forms all of B, which the
@@ -84,6 +85,7 @@ private:
     enum class Inverse { none, recorded, formed };
 
     float* row(int i) { return K_.get() + static_cast<std::size_t>(i) * stride_; }
+    void write_zeros_to(int i, int j);
     void keep_assembled(int n);
     void restore_assembled(float* K, int n) const;
     void form_inverse();
@@ -93,7 +95,9 @@ private:
     int C_;
     std::size_t stride_;
     ZeroedFloats K_, B_; // B_ holds the record's factors while inverse_ is recorded
-    std::vector<int> written_lo_, written_hi_; // columns of row i written since the last clear
+    // Columns of row i written since the last clear; K is zero outside and
+    // its memory there untouched.
+    std::vector<int> written_lo_, written_hi_;
     Inverse inverse_ = Inverse::none;
     EliminationRecord record_;
     std::vector<int> first_, last_;      // non-zeros of row i of the free block lie in first_[i]..last_[i]
