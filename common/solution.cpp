@@ -110,7 +110,7 @@ double equilibrium_residual(const MemberSet& members, const DofNumbering& dofs, 
 // from the members, for as long as the residual falls. D holds the best
 // displacements found on return, *residual and *worst their relative
 // residual and its equation; returns the number of steps that improved D.
-static int refine(const StiffnessMatrix& sm, const MemberSet& members, const DofNumbering& dofs, const float AC[],
+static int refine(StiffnessMatrix& sm, const MemberSet& members, const DofNumbering& dofs, const float AC[],
                   float Df[], double* residual, int* worst)
 {
     int n = dofs.n;
@@ -121,7 +121,7 @@ static int refine(const StiffnessMatrix& sm, const MemberSet& members, const Dof
     best = D;
     int steps = 0;
     for (int step = 1; step <= max_refinement_steps; ++step) {
-        sm.apply_inverse(n, r.data(), dD.data());
+        sm.apply_inverse(r.data(), dD.data(), n);
         for (int e = 1; e <= n; ++e)
             D[e] += dD[e];
         int w = 0;
