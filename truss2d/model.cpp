@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "echo.h"
+#include "member_echo.h"
 #include "model_input.h"
 
 namespace truss2d {
@@ -18,20 +18,7 @@ static void read_members(qm::AnalysisRun& run, StructureModel& s)
         qm::member_geometry(run, s, i, false, false);
     }
 
-    qm::HtmlReport& rep = run.report;
-    qm::open_echo_table(
-        rep, "Member Properties",
-        "member</TD><TD>start joint</TD><TD>end joint</TD><TD>area (in<sup>2</sup>)</TD><TD>length (feet)"
-        "</TD><TD>e (ksi)</TD><TD>F<sub>y</sub> (kips)</TD><TD>r<sub>x</sub> (in<sup>4</sup>)</TD><TD>"
-        "r<sub>y</sub> (in<sup>4</sup>)\n");
-    for (int i = 1; i <= s.m; ++i) {
-        rep.printf("<TR>\n<TD>\n");
-        rep.printf("%2i</TD><TD>%2i</TD><TD>%2i</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f"
-                   "</TD><TD>%8.3f",
-                   i, s.jj[i], s.jk[i], s.sec[i].A, s.L[i] / 12, s.sec[i].E, s.sec[i].Fy, s.sec[i].rx, s.sec[i].ry);
-        rep.printf("</TD>\n</TR>\n");
-    }
-    rep.close_table();
+    qm::write_member_properties(run.report, s, qm::FeetRule::divide_by_12);
 }
 
 void read_structure(qm::AnalysisRun& run, StructureModel& s)

@@ -86,7 +86,7 @@ qm::Allowables allowables(const StructureModel& s, int i)
     qm::Allowables a;
     a.tension = qm::times(s.sec[i].A * s.sec[i].Fy, 0.6);
     a.shear = qm::times(s.sec[i].A * s.sec[i].Fy, 0.55);
-    a.compression = qm::column_allowable(s.sec[i].A, s.sec[i].r1, s.sec[i].r2, s.L[i], s.sec[i].E, s.sec[i].Fy, 1.0f);
+    a.compression = qm::column_allowable(s.sec[i].A, s.sec[i].rx, s.sec[i].ry, s.L[i], s.sec[i].E, s.sec[i].Fy, 1.0f);
     return a;
 }
 

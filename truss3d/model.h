@@ -26,12 +26,12 @@ struct Section {
     float A;  // area, in^2
     float E;  // modulus of elasticity, ksi
     float Fy; // yield strength, ksi
-    float r1; // first radius of gyration, inches (shown as rx)
-    float r2; // second radius of gyration, inches (shown as ry)
+    float rx; // first radius of gyration, inches
+    float ry; // second radius of gyration, inches
 };
 
 // The section of a member whose area is read as 0.
-inline constexpr Section default_section = {.A = 2.94f, .E = 29000, .Fy = 36, .r1 = 0.643f, .r2 = 2.05f};
+inline constexpr Section default_section = {.A = 2.94f, .E = 29000, .Fy = 36, .rx = 0.643f, .ry = 2.05f};
 
 struct StructureModel : qm::ModelCore {
     StructureModel() : ModelCore(model_size) {}
