@@ -1,7 +1,5 @@
 #include "model.h"
 
-#include <cmath>
-
 #include "member_echo.h"
 #include "model_input.h"
 
