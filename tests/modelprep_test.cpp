@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <regex>
 #include <string>
 #include <thread>
@@ -296,6 +297,20 @@ TEST(ModelprepAnswers, UnreadableAnswerIsNamedAndAskedAgain)
     EXPECT_EQ(qmtest::count_of(r.console, "  expected a number\n"), 1);
     EXPECT_NE(r.console.find("enter the number of members :   expected a whole number\nenter the number of members : "),
               std::string::npos);
+}
+
+// The answer streams kept for the fuzzer, and what it once found, end with
+// status 0 or 1 and nothing on standard error.
+TEST(ModelprepAnswers, KeptAnswerStreamsCompleteOrStopCleanly)
+{
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(FUZZ_CORPUS_DIR) + "/modelprep")) {
+        SCOPED_TRACE(entry.path().string());
+        std::ifstream in(entry.path(), std::ios::binary);
+        ProgramDir dir;
+        RunResult r = dir.run(MODELPREP, std::string(std::istreambuf_iterator<char>(in), {}));
+        EXPECT_TRUE(r.status == 0 || r.status == 1) << r.status;
+        EXPECT_EQ(r.errors, "");
+    }
 }
 
 // ---------------------------------------------------------------------------
