@@ -31,22 +31,22 @@ std::vector<std::string> words_of(const std::string& line)
     return words;
 }
 
-// The type an answer names, or nullptr: its first letter picks beam, grid,
+// The type an answer names, if any: its first letter picks beam, grid,
 // plane or space; for a plane or space structure the second letter picks
 // frame or truss, or the first letter of the next word after "plane" or
 // "space" ("continuous" stands for the beam). An unknown answer is named.
-const StructureType* chosen_type(const Answer& a)
+Choice chosen_type(const Answer& a)
 {
     std::vector<std::string> words = words_of(a.line);
     const std::string& first = words.front();
     if (first == "continuous" && words.size() > 1 && words[1][0] == 'b')
-        return &beam;
+        return {&beam};
     switch (first[0]) {
     case 'b':
-        return &beam;
+        return {&beam};
     case 'g':
         std::printf("\ngrid\n");
-        return &grid;
+        return {&grid};
     case 'p':
     case 's': {
         bool plane = first[0] == 'p';
@@ -54,21 +54,20 @@ const StructureType* chosen_type(const Answer& a)
         if ((first == "plane" || first == "space") && words.size() > 1)
             second = words[1][0];
         std::printf(plane ? "\nplane " : "\nspace");
-        const StructureType* t = nullptr;
         if (second == 'f') {
             std::printf(" frame\n");
-            t = plane ? &plane_frame : &space_frame;
-        } else if (second == 't') {
-            std::printf(" truss\n");
-            t = plane ? &plane_truss : &space_truss;
-        } else {
-            std::printf(" unknown %c %s\n", second, a.word.c_str());
+            return {plane ? &plane_frame : &space_frame, true};
         }
-        return t;
+        if (second == 't') {
+            std::printf(" truss\n");
+            return {plane ? &plane_truss : &space_truss, true};
+        }
+        std::printf(" unknown %c %s\n", second, a.word.c_str());
+        return {};
     }
     default:
         std::printf("\ndefault\n");
-        return nullptr;
+        return {};
     }
 }
 
@@ -87,8 +86,8 @@ Choice ask_type()
     std::printf("Space Frame (limit 1000 members and 200 joints) SF\n");
     for (;;) {
         Answer a = ask("\n\nwhat type of structure do you wish to design or check ? ", 0, "%s");
-        if (const StructureType* t = chosen_type(a))
-            return {*t, t->coordinates != 0 && t != &grid};
+        if (Choice c = chosen_type(a); c.type)
+            return c;
         std::printf("  expected B, PT, PF, G, ST or SF, or a type named in the menu\n");
     }
 }

@@ -13,8 +13,8 @@ constexpr double revision = 0.09;
 // with them, such as "beam" or "pf") or a menu label ("Plane Frame",
 // "space truss", "continuous beam").
 struct Choice {
-    const StructureType& type;
-    bool line_end_after; // a plane or space type's dialogue ends with a line end
+    const StructureType* type = nullptr; // none for an unknown answer
+    bool line_end_after = false;         // a plane or space type's dialogue ends with a line end
 };
 Choice ask_type();
 

@@ -43,7 +43,7 @@ int refuse(const char* why, const char* argument)
 int dialogue(const std::string& folder)
 {
     Choice choice = ask_type();
-    Structure s = ask_structure(choice.type, folder);
+    Structure s = ask_structure(*choice.type, folder);
     if (choice.line_end_after)
         std::printf("\n");
     ask_dummy_members(s);
