@@ -27,8 +27,10 @@ public:
     bool exists(const std::string& name) const;
     RunResult run(const std::string& program) const;
     // Runs a program with `input` as its standard input; `limits` are shell
-    // commands that bind the program alone (such as "ulimit -f 0;").
-    RunResult run(const std::string& program, const std::string& input, const std::string& limits = "") const;
+    // commands that bind the program alone (such as "ulimit -f 0;"),
+    // `arguments` its command line, as the shell reads it.
+    RunResult run(const std::string& program, const std::string& input, const std::string& limits = "",
+                  const std::string& arguments = "") const;
     // Names of the files in the directory, sorted.
     std::vector<std::string> files() const;
 
