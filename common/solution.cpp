@@ -61,9 +61,17 @@ static std::string dof_text(const DofNumbering& dofs, const DofNames& names, int
 void invert_or_stop(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, const DofNames& names)
 {
     int failed = 0;
-    if (sm.invert(dofs.n, pivot_tolerance, &failed) == 2)
+    switch (sm.invert(dofs.n, pivot_tolerance, &failed)) {
+    case Inversion::done: return;
+    case Inversion::unstable:
         run.stop_with("unstable or ill-conditioned structure: no stiffness left against " +
                       dof_text(dofs, names, failed));
+    case Inversion::over_capacity:
+        // The readers keep n within the capacity; reaching this is a fault
+        // of the program, stopped rather than solved with a partial matrix.
+        run.stop_with("too many equations: " + std::to_string(dofs.n) + " exceed the capacity of " +
+                      std::to_string(sm.capacity()));
+    }
 }
 
 double equilibrium_residual(const MemberSet& members, const DofNumbering& dofs, const float AC[], const double D[],
