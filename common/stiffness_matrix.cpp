@@ -248,26 +248,13 @@ void StiffnessMatrix::support_reactions(int n, int nr, const float AC[], const f
     }
 }
 
-void expand_to_joints(const DofNumbering& dofs, float D[], float AR[])
+void expand_to_joints(const DofNumbering& dofs, const float Deq[], const float AReq[], float D[], float AR[])
 {
     int total = dofs.n + dofs.nr;
-    int c = dofs.n;
-    for (int q = total; q >= 1; --q) {
-        if (dofs.rl[q] != 0) {
-            D[q] = 0.0f;
-        } else {
-            D[q] = D[c];
-            --c;
-        }
-    }
-    c = dofs.n;
     for (int q = 1; q <= total; ++q) {
-        if (dofs.rl[q] == 1) {
-            AR[q] = AR[c + 1];
-            ++c;
-        } else {
-            AR[q] = 0.0f;
-        }
+        bool restrained = dofs.rl[q] != 0;
+        D[q] = restrained ? 0.0f : Deq[dofs.equation(q)];
+        AR[q] = restrained ? AReq[dofs.equation(q)] : 0.0f;
     }
 }
 

@@ -123,8 +123,8 @@ private:
     std::vector<float> plain_K_, plain_B_; // debug builds: the plain loop's own run
 };
 
-// Rewrites D and AR from equation order into raw order (in place): restrained
-// degrees of freedom get displacement 0, free ones reaction 0.
-void expand_to_joints(const DofNumbering& dofs, float D[], float AR[]);
+// D and AR in raw (joint) order from Deq and AReq in equation order:
+// restrained degrees of freedom get displacement 0, free ones reaction 0.
+void expand_to_joints(const DofNumbering& dofs, const float Deq[], const float AReq[], float D[], float AR[]);
 
 } // namespace qm

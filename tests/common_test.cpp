@@ -44,9 +44,10 @@ TEST(DofNumbering, ExpansionPutsValuesBackInJointOrder)
         dofs.set_flag(q, flags[q - 1]);
     dofs.number(3, 3);
     // Displacements of equations 1..3 (raw 3, 4, 5), reactions of 4..6 (raw 1, 2, 6).
-    float D[7] = {0, 30, 40, 50, 99, 99, 99};
-    float AR[7] = {0, 99, 99, 99, 10, 20, 60};
-    qm::expand_to_joints(dofs, D, AR);
+    float Deq[7] = {0, 30, 40, 50, 99, 99, 99};
+    float AReq[7] = {0, 99, 99, 99, 10, 20, 60};
+    float D[7], AR[7];
+    qm::expand_to_joints(dofs, Deq, AReq, D, AR);
     float D_raw[] = {0, 0, 30, 40, 50, 0};
     float AR_raw[] = {10, 20, 0, 0, 0, 60};
     for (int q = 1; q <= 6; ++q) {
