@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "drawing.h"
+#include "format_check.h"
 #include "load_input.h"
 #include "member_check.h"
 #include "model_core.h"
@@ -43,6 +44,23 @@ struct ProgramTables {
     SummaryLayout summary;
     DrawingLayout drawing;
 };
+
+// Every printf format of the tables takes the arguments its writer passes:
+// the titles with the revision; the zero-diagonal lines with equation
+// numbers and counts; the echo rows with a joint or member number and up to
+// twelve reals; the results rows with up to twelve reals; the member rows
+// with the member number, each end action and each limit.
+constexpr bool formats_fit(const ProgramTables& p)
+{
+    using namespace format;
+    const DiagonalFailureLines& z = p.diagonal_failure;
+    return takes(p.identity.html_title, "f") && takes(p.identity.text_title, "f") && takes(z.entry, "i") &&
+           absent_or_takes(z.array_size, "i") && absent_or_takes(z.counts, "iiii") &&
+           takes_up_to(p.loads.joint_row, "i", 12) && takes_up_to(p.loads.member_row, "i", 12) &&
+           (p.loads.member_text_row == nullptr || takes_up_to(p.loads.member_text_row, "i", 12)) &&
+           takes_up_to(p.displacements.row, "", 12) && takes(p.check.row.open, "i") &&
+           takes(p.check.row.value, "f") && takes(p.check.limit_row.cell, "f");
+}
 
 // The whole run: input and echo, assembly, the zero-diagonal stop and the
 // inversion (all before the loads are read), the loads, the solution, the

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "dof_numbering.h"
+#include "format_check.h"
 #include "harness.h"
 #include "member_check.h"
 #include "scanner.h"
@@ -377,3 +378,14 @@ TEST(Reader, OverlongNumberIsRefusedNotTruncated)
 }
 
 } // namespace
+
+// ---------------------------------------------------------------- formats
+
+// The table formats are held against their writers at compile time; these
+// are the readings that check relies on.
+static_assert(qm::format::takes("  %i</TD><TD>%8.3f (inch)", "if"));
+static_assert(qm::format::takes("font : 12pt/100%% 'Times'", ""));
+static_assert(!qm::format::takes("%8.3f", "i"));              // a double where an int is passed
+static_assert(!qm::format::takes("%li", "i"));                // length modifiers are not used
+static_assert(qm::format::takes_up_to("%3i    %8.3f    %8.3f", "i", 12));
+static_assert(!qm::format::takes_up_to("%3i%8.3f%8.3f", "i", 1)); // more values than the writer has
