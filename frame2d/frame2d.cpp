@@ -3,7 +3,7 @@
 
 namespace frame2d {
 
-const qm::ProgramTables tables = {
+constexpr qm::ProgramTables tables = {
     .identity = {.program = "frame2d",
                  .type_name = "planefr",
                  .html_title = "Plane Frame analysis      rev %3.2f\n<BR>",
@@ -79,5 +79,7 @@ const qm::ProgramTables tables = {
     .summary = {.counts_line = false, .blank_lines = 1},
     .drawing = {.view = qm::View::plane, .bending = true, .translation = {1, 2, 0}, .rotation = {0, 0, 3}},
 };
+
+static_assert(qm::formats_fit(tables), "a format of the tables does not take what its writer passes");
 
 } // namespace frame2d

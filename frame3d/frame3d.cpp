@@ -3,7 +3,7 @@
 
 namespace frame3d {
 
-const qm::ProgramTables tables = {
+constexpr qm::ProgramTables tables = {
     .identity = {.program = "frame3d",
                  .type_name = "spacefr",
                  .html_title = "Space Frame analysis      rev %3.2f\n<BR>",
@@ -99,5 +99,7 @@ const qm::ProgramTables tables = {
     .summary = {.counts_line = false, .blank_lines = 1},
     .drawing = {.view = qm::View::space, .bending = true, .translation = {1, 2, 3}, .rotation = {4, 5, 6}},
 };
+
+static_assert(qm::formats_fit(tables), "a format of the tables does not take what its writer passes");
 
 } // namespace frame3d

@@ -3,7 +3,7 @@
 
 namespace girder {
 
-const qm::ProgramTables tables = {
+constexpr qm::ProgramTables tables = {
     .identity = {.program = "girder",
                  .type_name = "beam",
                  .html_title = "BEAM analysis      rev %3.2f\n<BR>",
@@ -80,5 +80,7 @@ const qm::ProgramTables tables = {
     .summary = {.counts_line = false, .blank_lines = 0},
     .drawing = {.view = qm::View::beam, .bending = true, .translation = {0, 1, 0}, .rotation = {0, 0, 2}},
 };
+
+static_assert(qm::formats_fit(tables), "a format of the tables does not take what its writer passes");
 
 } // namespace girder

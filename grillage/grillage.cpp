@@ -3,7 +3,7 @@
 
 namespace grillage {
 
-const qm::ProgramTables tables = {
+constexpr qm::ProgramTables tables = {
     .identity = {.program = "grillage",
                  .type_name = "grid",
                  .html_title = "Grid analysis      rev %3.2f\n<BR>",
@@ -85,5 +85,7 @@ const qm::ProgramTables tables = {
     .summary = {.counts_line = false, .blank_lines = 1},
     .drawing = {.view = qm::View::grid, .bending = true, .translation = {0, 0, 3}, .rotation = {1, 2, 0}},
 };
+
+static_assert(qm::formats_fit(tables), "a format of the tables does not take what its writer passes");
 
 } // namespace grillage
