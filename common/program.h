@@ -90,7 +90,7 @@ template <class Model> int run_program(const ProgramTables& p)
     } catch (const RunStop& stop) {
         return stop.status;
     }
-    std::printf("successfully completed\n");
+    say("successfully completed\n");
     return 0;
 }
 

@@ -29,6 +29,8 @@ public:
     // Runs a program with `input` as its standard input; `limits` are shell
     // commands that bind the program alone (such as "ulimit -f 0;").
     RunResult run(const std::string& program, const std::string& input, const std::string& limits = "") const;
+    // Runs a program with arguments (none holding a quote) in the directory.
+    RunResult run_with(const std::string& program, const std::vector<std::string>& args) const;
     // Names of the files in the directory, sorted.
     std::vector<std::string> files() const;
 
