@@ -539,6 +539,8 @@ struct Hostile {
     const char* console;
 };
 
+void PrintTo(const Hostile& h, std::ostream* os) { *os << h.name; }
+
 class Truss2dHostileInput : public ::testing::TestWithParam<Hostile> {};
 
 TEST_P(Truss2dHostileInput, StopsWithFileLineAndRecord)
