@@ -281,21 +281,25 @@ TEST_F(CommandLine, UnknownOptionIsRefusedTouchingNothing)
     EXPECT_EQ(results("model"), std::vector<std::string>{"spacefr.in"});
 }
 
-// The system's reason after the name; a folder where the input belongs is
-// refused as one rather than read as an empty file.
-TEST_F(CommandLine, TroubleOpeningSaysWhy)
+// A folder where the input belongs is refused as one rather than read as an
+// empty file.
+TEST_F(CommandLine, InputThatIsAFolderIsRefusedAsOne)
 {
     std::filesystem::create_directory(dir.path() + "/spacefr.in");
     qmtest::RunResult r = dir.run(FRAME3D);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.console, "  trouble opening spacefr.in: Is a directory\n");
     EXPECT_EQ(dir.files(), std::vector<std::string>{"spacefr.in"});
+}
+
+TEST_F(CommandLine, TroubleOpeningSaysWhy)
+{
     if (::geteuid() == 0)
         GTEST_SKIP() << "a read-only folder does not stop root";
     write_model("model");
     std::filesystem::permissions(dir.path() + "/model", std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
-    r = dir.run_with(FRAME3D, {"model"});
+    qmtest::RunResult r = dir.run_with(FRAME3D, {"model"});
     std::filesystem::permissions(dir.path() + "/model", std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
     EXPECT_EQ(r.status, 1);
