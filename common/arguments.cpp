@@ -64,10 +64,11 @@ void print_help(const ProgramIdentity& id)
     say("%s", filled(usage, id).c_str());
     say("%s",
         filled("Analyses the " + std::string(id.structure) +
-                   " described in {in} and checks every member against its\n"
-                   "allowable forces. Writes beside the input the report {stem}.htm, the numbers\n"
-                   "{stem}.csv, the drawing {stem}.svg and the summary {stem}.txt (and the\n"
-                   "report's label image \"gm 209 label.jpg\" where none is there).\n"
+                   " described in {in} and checks every member\n"
+                   "against its allowable forces. Writes beside the input the report\n"
+                   "{stem}.htm, the numbers {stem}.csv, the drawing {stem}.svg and the\n"
+                   "summary {stem}.txt (and the report's label image \"gm 209 label.jpg\"\n"
+                   "where none is there).\n"
                    "\n"
                    "With no argument, reads {in} in the current folder. Given folders (or\n"
                    "paths to their {in}), analyses the model in each in turn as if started\n"
