@@ -126,7 +126,7 @@ template <AnalysisProgram Model> int run_program(const ProgramTables& p)
     } catch (const RunStop& stop) {
         return stop.status;
     }
-    std::printf("successfully completed\n");
+    say("successfully completed\n");
     return 0;
 }
 

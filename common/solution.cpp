@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace qm {
@@ -37,7 +36,7 @@ void check_diagonal(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& d
     for (const char* line : lines.report_head)
         if (line)
             rep.printf("%s", line);
-    std::printf("%s", lines.console);
+    say("%s", lines.console);
     for (int j = 1; j <= n; ++j)
         if (sm.k(j, j) == 0.0f)
             rep.printf(lines.entry, j);
@@ -147,6 +146,31 @@ static int refine(StiffnessMatrix& sm, const MemberSet& members, const DofNumber
     return steps;
 }
 
+// The largest change refinement made to a displacement, relative to the
+// largest refined displacement.
+static double largest_change(const std::vector<double>& plain, const float refined[], int n)
+{
+    double change = 0.0, largest = 0.0;
+    for (int e = 1; e <= n; ++e) {
+        change = std::max(change, std::fabs(refined[e] - plain[e]));
+        largest = std::max(largest, std::fabs(static_cast<double>(refined[e])));
+    }
+    return largest > 0.0 ? change / largest : 0.0;
+}
+
+static void say_refined(int steps, double residual, double change)
+{
+    const char* plural = steps == 1 ? "" : "s";
+    if (change > ill_conditioned_change)
+        say("ill-conditioned equations: the single-precision solution, off by %.2g %% of the largest "
+            "displacement, was refined in %d step%s to equilibrium within %.0e of the largest load\n",
+            100.0 * change, steps, plural, residual);
+    else
+        say("the single-precision solution was refined in %d step%s to equilibrium within %.0e of the largest "
+            "load\n",
+            steps, plural, residual);
+}
+
 void solve(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, const MemberSet& members, const float AJ[],
            SolutionVectors& v, const DofNames& names)
 {
@@ -166,7 +190,7 @@ void solve(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, cons
         if (!(residual <= refined_tolerance))
             run.stop_with("unstable or ill-conditioned structure: the loads find no equilibrium at " +
                           dof_text(dofs, names, worst));
-        std::printf("ill-conditioned equations: the solution was refined in %d step%s\n", steps, steps == 1 ? "" : "s");
+        say_refined(steps, residual, largest_change(D, v.D.data(), n));
     }
 
     sm.support_reactions(n, dofs.nr, v.AC.data(), v.Deq.data(), v.AReq.data());

@@ -5,6 +5,7 @@ namespace frame2d {
 
 constexpr qm::ProgramTables tables = {
     .identity = {.program = "frame2d",
+                 .structure = "plane frame",
                  .type_name = "planefr",
                  .html_title = "Plane Frame analysis      rev %3.2f\n<BR>",
                  .text_title = "Plane Frame analysis\t\t\trev %3.2f",

@@ -5,6 +5,7 @@ namespace frame3d {
 
 constexpr qm::ProgramTables tables = {
     .identity = {.program = "frame3d",
+                 .structure = "space frame",
                  .type_name = "spacefr",
                  .html_title = "Space Frame analysis      rev %3.2f\n<BR>",
                  .text_title = "Space Frame analysis\t\t\trev %3.2f",

@@ -5,6 +5,7 @@ namespace girder {
 
 constexpr qm::ProgramTables tables = {
     .identity = {.program = "girder",
+                 .structure = "continuous beam",
                  .type_name = "beam",
                  .html_title = "BEAM analysis      rev %3.2f\n<BR>",
                  .text_title = "BEAM analysis\t\t\trev %3.2f",

@@ -5,6 +5,7 @@ namespace grillage {
 
 constexpr qm::ProgramTables tables = {
     .identity = {.program = "grillage",
+                 .structure = "grid",
                  .type_name = "grid",
                  .html_title = "Grid analysis      rev %3.2f\n<BR>",
                  .text_title = "Grid analysis\t\t\trev %3.2f",

@@ -30,12 +30,11 @@ double displacement(const Outcome& o, int joint, int k) { return csv_value(o.csv
 double reaction(const Outcome& o, int nj, int joint, int k) { return csv_value(o.csv, nj + joint, k); }
 double end_action(const Outcome& o, int nj, int member, int k) { return csv_value(o.csv, 2 * nj + 2 * member - 1, k); }
 
-// Completed after refining an ill-conditioned solution in double precision.
+// Completed after refining the single-precision solution in double precision.
 void expect_refined(const Outcome& o)
 {
     ASSERT_EQ(o.result.status, 0) << o.result.console;
-    EXPECT_TRUE(o.result.console.starts_with("ill-conditioned equations: the solution was refined in "))
-        << o.result.console;
+    EXPECT_NE(o.result.console.find("the single-precision solution"), std::string::npos) << o.result.console;
     EXPECT_TRUE(o.result.console.ends_with("\nsuccessfully completed\n")) << o.result.console;
 }
 

@@ -31,6 +31,8 @@ public:
     // `arguments` its command line, as the shell reads it.
     RunResult run(const std::string& program, const std::string& input, const std::string& limits = "",
                   const std::string& arguments = "") const;
+    // Runs a program with arguments (none holding a quote) in the directory.
+    RunResult run_with(const std::string& program, const std::vector<std::string>& args) const;
     // Names of the files in the directory, sorted.
     std::vector<std::string> files() const;
 

@@ -278,6 +278,7 @@ TEST_P(AgainstPlainLoop, EveryResultIsThePlainLoops)
 }
 
 std::string shape_name(const ::testing::TestParamInfo<Shape>& p) { return p.param.name; }
+void PrintTo(const Shape& s, std::ostream* os) { *os << s.name; }
 
 INSTANTIATE_TEST_SUITE_P(Matrices, AgainstPlainLoop, ::testing::ValuesIn(shapes), shape_name);
 

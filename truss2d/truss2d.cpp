@@ -5,6 +5,7 @@ namespace truss2d {
 
 constexpr qm::ProgramTables tables = {
     .identity = {.program = "truss2d",
+                 .structure = "plane truss",
                  .type_name = "planetr",
                  .html_title = "Plane Truss analysis      rev %3.2f\n<BR>",
                  .text_title = "Plane Truss analysis\t\t\trev %3.2f",

@@ -5,6 +5,7 @@ namespace truss3d {
 
 constexpr qm::ProgramTables tables = {
     .identity = {.program = "truss3d",
+                 .structure = "space truss",
                  .type_name = "spacetr",
                  .html_title = "Space Truss analysis      rev %3.2f\n<BR>",
                  .text_title = "Space Truss analysis\t\t\trev %3.2f",
