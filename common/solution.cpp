@@ -190,7 +190,7 @@ void solve(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, cons
         if (!(residual <= refined_tolerance))
             run.stop_with("unstable or ill-conditioned structure: the loads find no equilibrium at " +
                           dof_text(dofs, names, worst));
-        say_refined(steps, residual, largest_change(D, v.D.data(), n));
+        say_refined(steps, residual, largest_change(D, v.Deq.data(), n));
     }
 
     sm.support_reactions(n, dofs.nr, v.AC.data(), v.Deq.data(), v.AReq.data());
