@@ -3,6 +3,12 @@
 
 namespace frame2d {
 
+static double flexural_rigidity(const qm::ModelCore& s, int i, qm::MemberAxis)
+{
+    const Section& sec = static_cast<const StructureModel&>(s).sec[i];
+    return static_cast<double>(sec.E) * sec.Iz;
+}
+
 const qm::ProgramTables tables = {
     .identity = {.program = "frame2d",
                  .type_name = "planefr",
@@ -77,7 +83,12 @@ const qm::ProgramTables tables = {
         },
     .csv = {.reactions_apart = false, .dummy_list = true, .final_newline = true},
     .summary = {.counts_line = false, .blank_lines = 1},
-    .drawing = {.view = qm::View::plane, .bending = true, .translation = {1, 2, 0}, .rotation = {0, 0, 3}},
+    .drawing = {.view = qm::View::plane,
+                .bending = true,
+                .translation = {1, 2, 0},
+                .rotation = {0, 0, 3},
+                .planes = {{.axis = qm::MemberAxis::y, .shear = {2, 5}, .moment = {3, 6}}},
+                .flexural_rigidity = flexural_rigidity},
 };
 
 } // namespace frame2d
