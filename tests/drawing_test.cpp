@@ -106,6 +106,19 @@ TEST(Drawing, CantileverTipDeflectsWherePLCubedOver3EIPutsIt)
     EXPECT_NE(svg.find("displacements &#215; " + std::to_string(static_cast<int>(page.scale))), std::string::npos);
 }
 
+// At x = L/2 the cantilever's curve lies P*x^2*(3L - x)/6EI = 0.0621 inch
+// below its chord, times the stated scale.
+TEST(Drawing, CantileverMidpointLiesOnTheElasticCurve)
+{
+    std::string svg = drawing_of(FRAME2D, "planefr", cantilever("-1"));
+    Page page(svg);
+    std::vector<Pixel> curve = curve_of(svg, 1);
+    ASSERT_EQ(curve.size(), 17u);
+    double x = 60, L = 120, deflection = -1.0 * x * x * (3 * L - x) / (6 * 29000.0 * 100);
+    EXPECT_NEAR(curve[8].x, page.x(x), 0.01);
+    EXPECT_NEAR(curve[8].y, page.y(page.scale * deflection), 0.01);
+}
+
 // Joint 1 held in x, y and rotation, joint 2 in y alone, joint 3 in x and y,
 // joint 4 in x alone (a roller on its side), joint 5 free.
 TEST(Drawing, SupportsAreDrawnByWhatTheyRestrain)
@@ -132,6 +145,16 @@ TEST(Drawing, MemberThatFailsACheckIsRed)
               std::string::npos);
     EXPECT_EQ(tag_with(drawing_of(FRAME2D, "planefr", cantilever("-1")), "<line data-member=\"1\"").find(red),
               std::string::npos);
+}
+
+// The shipped plane truss stands on a pin at joint 1 and a roller at joint 7:
+// a truss joint whose translations are all held is pinned, never fixed.
+TEST(Drawing, TrussSupportsArePinnedAndRolling)
+{
+    std::string svg = drawing_of(TRUSS2D, "planetr", qmtest::example_input("planetr"));
+    EXPECT_NE(tag_with(svg, "data-joint=\"1\"").find("data-support=\"pinned\""), std::string::npos);
+    EXPECT_NE(tag_with(svg, "data-joint=\"7\"").find("data-support=\"roller\""), std::string::npos);
+    EXPECT_EQ(tag_with(svg, "data-joint=\"7\"").find("rotate(90)"), std::string::npos);
 }
 
 // The shipped three-span beam: w = 0.1 kip/in on spans of L = 240 in, EI =
