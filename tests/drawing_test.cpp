@@ -106,8 +106,8 @@ TEST(Drawing, CantileverTipDeflectsWherePLCubedOver3EIPutsIt)
     EXPECT_NE(svg.find("displacements &#215; " + std::to_string(static_cast<int>(page.scale))), std::string::npos);
 }
 
-// At x = L/2 the cantilever's curve lies P*x^2*(3L - x)/6EI = 0.0621 inch
-// below its chord, times the stated scale.
+// At x = L/2 the cantilever lies P*x^2*(3L - x)/6EI = 0.0621 inch below
+// where it stands unloaded, times the stated scale.
 TEST(Drawing, CantileverMidpointLiesOnTheElasticCurve)
 {
     std::string svg = drawing_of(FRAME2D, "planefr", cantilever("-1"));
