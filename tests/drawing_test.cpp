@@ -181,19 +181,35 @@ TEST(DrawingCurves, ShippedBeamSagsAsAContinuousBeam)
     EXPECT_NEAR(drawn, closed, 0.01 * closed);
 }
 
-// One span fixed at both ends under w = 0.1 kip/in (fixed-end actions wL/2 =
-// 12 kips, wL^2/12 = 480 inch-kips): its midspan sags wL^4/384EI = 0.0794
-// inch.
+// One span of L = 240 in fixed at both ends under w = 0.1 kip/in down, as a
+// beam and as a grid member (fixed-end actions wL/2 = 12 kips, wL^2/12 = 480
+// inch-kips, a grid's about member y with the opposite sign), EI =
+// 29000*375: its midspan sags wL^4/384EI = 0.0794 inch below the member.
 TEST(DrawingCurves, FixedEndedSpanSagsWL4Over384EI)
 {
-    std::string svg =
-        drawing_of(GIRDER, "beam", "1,4,2,29000,36\n240,375,9.13,47.2\n1\n1,1\n2\n1,1\n0,1\n1\n12,480,12,-480\n");
-    Page page(svg);
-    std::vector<Pixel> curve = curve_of(svg, 1);
-    ASSERT_EQ(curve.size(), 17u);
-    double sag = 0.1 * std::pow(240.0, 4) / (384 * 29000.0 * 375);
-    EXPECT_NEAR(curve[8].x, page.x(120), 0.01);
-    EXPECT_NEAR(curve[8].y, page.y(-page.scale * sag), 0.01);
+    struct Span {
+        const char* program;
+        const char* stem;
+        std::string input;
+    };
+    const Span spans[] = {
+        {GIRDER, "beam", "1,4,2,29000,36\n240,375,9.13,47.2\n1\n1,1\n2\n1,1\n0,1\n1\n12,480,12,-480\n"},
+        {GRILLAGE, "grid",
+         "1,2,6,2\n0,0\n240,0\n1,2,10,1,375,20,29000,36,11200\n1\n1,1,1\n2\n1,1,1\n0,1\n1\n0,-480,12,0,480,12\n0\n"},
+    };
+    for (const Span& span : spans) {
+        SCOPED_TRACE(span.stem);
+        std::string svg = drawing_of(span.program, span.stem, span.input);
+        Page page(svg);
+        std::vector<Pixel> curve = curve_of(svg, 1);
+        ASSERT_EQ(curve.size(), 17u);
+        std::string line = "<line data-member=\"1\"";
+        double x = (attribute(svg, line, "x1") + attribute(svg, line, "x2")) / 2;
+        double y = (attribute(svg, line, "y1") + attribute(svg, line, "y2")) / 2;
+        double sag = 0.1 * std::pow(240.0, 4) / (384 * 29000.0 * 375);
+        EXPECT_NEAR(curve[8].x, x, 0.01);
+        EXPECT_NEAR(curve[8].y - y, page.inch * page.scale * sag, 0.02);
+    }
 }
 
 // A column from (0,0) up to (0,120), fixed at its foot and pinned at its
