@@ -23,24 +23,12 @@ const double E = 29000, Iy = 50, Iz = 100;
 
 using Outcome = qmtest::Analysis;
 
-Outcome analyse(const std::string& input)
-{
-    return qmtest::analyse(FRAME3D, "spacefr", input);
-}
+Outcome analyse(const std::string& input) { return qmtest::analyse(FRAME3D, "spacefr", input); }
 
 // CSV lines: 0 counts, then nj displacement lines, nj reaction lines, two per member.
-double displacement(const Outcome& o, int joint, int k)
-{
-    return csv_value(o.csv, joint, k);
-}
-double reaction(const Outcome& o, int nj, int joint, int k)
-{
-    return csv_value(o.csv, nj + joint, k);
-}
-double end_action(const Outcome& o, int nj, int member, int k)
-{
-    return csv_value(o.csv, 2 * nj + 2 * member - 1, k);
-}
+double displacement(const Outcome& o, int joint, int k) { return csv_value(o.csv, joint, k); }
+double reaction(const Outcome& o, int nj, int joint, int k) { return csv_value(o.csv, nj + joint, k); }
+double end_action(const Outcome& o, int nj, int member, int k) { return csv_value(o.csv, 2 * nj + 2 * member - 1, k); }
 
 // Completed after refining an ill-conditioned solution in double precision.
 void expect_refined(const Outcome& o)
@@ -58,9 +46,7 @@ void expect_refined(const Outcome& o)
 TEST(Frame3dBeams, FixedFixedBeamUnderCentralLoad)
 {
     Outcome o = analyse("2,3,12,2\n0,0,0\n120,0,0\n240,0,0\n"
-                        "1,2," +
-                        section + "\n2,3," + section +
-                        "\n"
+                        "1,2," + section + "\n2,3," + section + "\n"
                         "1\n1,1,1,1,1,1\n3\n1,1,1,1,1,1\n"
                         "1,0\n2\n0,-10,0,0,0,0\n0\n");
     expect_success(o);
@@ -80,8 +66,7 @@ TEST(Frame3dBeams, FixedFixedBeamUnderCentralLoad)
 TEST(Frame3dBeams, MemberLoadAloneOnACantilever)
 {
     const double w = 0.1, L = 120;
-    Outcome o = analyse("1,2,6,1\n0,0,0\n120,0,0\n1,2," + section +
-                        "\n1\n1,1,1,1,1,1\n"
+    Outcome o = analyse("1,2,6,1\n0,0,0\n120,0,0\n1,2," + section + "\n1\n1,1,1,1,1,1\n"
                         "0,1\n1\n0,6,0,0,0,120,0,6,0,0,0,-120\n0\n");
     expect_success(o);
     EXPECT_NEAR(displacement(o, 2, 2), -w * std::pow(L, 4) / (8 * E * Iz), 1e-5);
@@ -103,8 +88,7 @@ TEST(Frame3dBeams, MemberLoadAloneOnACantilever)
 TEST(Frame3dBeams, VerticalCantileverBendsAboutTheRightAxes)
 {
     const double P = 2, L = 144;
-    Outcome o = analyse("1,2,6,1\n0,0,0\n0,144,0\n1,2," + section +
-                        "\n1\n1,1,1,1,1,1\n"
+    Outcome o = analyse("1,2,6,1\n0,0,0\n0,144,0\n1,2," + section + "\n1\n1,1,1,1,1,1\n"
                         "1,0\n2\n2,0,2,0,0,0\n0\n");
     expect_success(o);
     EXPECT_NEAR(displacement(o, 2, 1), P * L * L * L / (3 * E * Iz), 1e-5);
@@ -166,9 +150,7 @@ TEST(Frame3dBeams, AreaZeroTakesTheDefaultSection)
 TEST(Frame3dBeams, DummyMemberSetsNoMinimum)
 {
     Outcome o = analyse("2,3,12,2\n0,0,0\n120,0,0\n240,0,0\n"
-                        "1,2," +
-                        section + "\n2,3," + section +
-                        "\n"
+                        "1,2," + section + "\n2,3," + section + "\n"
                         "1\n1,1,1,1,1,1\n3\n1,1,1,1,1,1\n"
                         "1,0\n2\n0,-10,0,0,0,0\n1\n1\n");
     expect_success(o);
@@ -213,8 +195,8 @@ TEST(Frame3dStops, ZeroLengthMemberStopsInsideTheMemberTable)
 // Joint 3 has no member: its six equations have no stiffness.
 TEST(Frame3dStops, UnconnectedJointStopsOnTheZeroDiagonal)
 {
-    Outcome o =
-        analyse("1,3,6,1\n0,0,0\n120,0,0\n240,0,0\n1,2," + section + "\n1\n1,1,1,1,1,1\n1,0\n2\n0,-1,0,0,0,0\n0\n");
+    Outcome o = analyse("1,3,6,1\n0,0,0\n120,0,0\n240,0,0\n1,2," + section +
+                        "\n1\n1,1,1,1,1,1\n1,0\n2\n0,-1,0,0,0,0\n0\n");
     expect_error_stop(o);
     EXPECT_EQ(o.result.console, "\nERROR\t0 on primary diagonal\n");
     EXPECT_NE(o.htm.find("\nERROR\t0 on primary diagonal\nand entire array columns.\nStructure is indeterminate\n"
@@ -230,10 +212,7 @@ struct BadInput {
     std::string console;
 };
 
-void PrintTo(const BadInput& b, std::ostream* os)
-{
-    *os << b.name;
-}
+void PrintTo(const BadInput& b, std::ostream* os) { *os << b.name; }
 
 class Frame3dBadInput : public ::testing::TestWithParam<BadInput> {};
 
@@ -256,9 +235,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"garbage", "hello world\n",
                  "spacefr.in:1: structure counts: expected 4 comma-separated numbers, found \"hello\" as field 1, "
                  "not a whole number"},
-        BadInput{"empty", "",
-                 "spacefr.in:1: structure counts: expected 4 comma-separated numbers, found end of file "
-                 "at field 1"},
+        BadInput{"empty", "", "spacefr.in:1: structure counts: expected 4 comma-separated numbers, found end of file "
+                              "at field 1"},
         BadInput{"missing_comma", "1,2,6 1\n",
                  "spacefr.in:1: structure counts: expected 4 comma-separated numbers, found no comma after field 3"},
         BadInput{"truncated_member", head + "1,2,10,1,100\n",
@@ -327,12 +305,13 @@ void expect_unstable(const Outcome& o, const std::string& console)
 // Pinned at one end only: the member spins about its own axis.
 TEST(Frame3dInstability, MemberPinnedAtOneEndSpins)
 {
-    expect_unstable(analyse("1,2,3,1\n0,0,0\n120,0,0\n1,2," + section + "\n1\n1,1,1,0,0,0\n1,0\n2\n0,-1,0,0,0,0\n0\n"),
+    expect_unstable(analyse("1,2,3,1\n0,0,0\n120,0,0\n1,2," + section +
+                            "\n1\n1,1,1,0,0,0\n1,0\n2\n0,-1,0,0,0,0\n0\n"),
                     "unstable or ill-conditioned structure: no stiffness left against rotation x of joint 2");
 }
 
-const std::string portal =
-    "0,0,0\n0,144,0\n240,144,0\n240,0,0\n1,2," + section + "\n2,3," + section + "\n3,4," + section + "\n";
+const std::string portal = "0,0,0\n0,144,0\n240,144,0\n240,0,0\n1,2," + section + "\n2,3," + section + "\n3,4," +
+                           section + "\n";
 
 // A portal frame on two pins sways out of its plane, whatever the load.
 TEST(Frame3dInstability, PortalOnPinsSwaysOutOfPlane)
