@@ -3,6 +3,12 @@
 
 namespace girder {
 
+static double flexural_rigidity(const qm::ModelCore& s, int i, qm::MemberAxis)
+{
+    const StructureModel& beam = static_cast<const StructureModel&>(s);
+    return static_cast<double>(beam.E) * beam.sec[i].Ix;
+}
+
 constexpr qm::ProgramTables tables = {
     .identity = {.program = "girder",
                  .structure = "continuous beam",
@@ -79,7 +85,12 @@ constexpr qm::ProgramTables tables = {
         },
     .csv = {.reactions_apart = false, .dummy_list = false, .final_newline = true},
     .summary = {.counts_line = false, .blank_lines = 0},
-    .drawing = {.view = qm::View::beam, .bending = true, .translation = {0, 1, 0}, .rotation = {0, 0, 2}},
+    .drawing = {.view = qm::View::beam,
+                .bending = true,
+                .translation = {0, 1, 0},
+                .rotation = {0, 0, 2},
+                .planes = {{.axis = qm::MemberAxis::y, .shear = {1, 3}, .moment = {2, 4}}},
+                .flexural_rigidity = flexural_rigidity},
 };
 
 static_assert(qm::formats_fit(tables), "a format of the tables does not take what its writer passes");

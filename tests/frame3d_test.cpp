@@ -99,6 +99,20 @@ TEST(Frame3dBeams, VerticalCantileverBendsAboutTheRightAxes)
     EXPECT_NEAR(reaction(o, 2, 1, 6), P * L, 1e-2);
 }
 
+// A cantilever sloped out of every coordinate plane, r = (60, 80, 40) from
+// its fixed joint 1 to its tip, with P = (0, -1, 0) at the tip: the support
+// moment is -r x P = (-(80*0 - 40*(-1)), -(40*0 - 60*0), -(60*(-1) - 80*0))
+// = (-40, 0, 60) inch-kips, however the member axes lie, as long as they are
+// right.
+TEST(Frame3dBeams, SlopedCantileverSupportMomentIsMinusRCrossP)
+{
+    Outcome o = analyse("1,2,6,1\n0,0,0\n60,80,40\n1,2," + section + "\n1\n1,1,1,1,1,1\n1,0\n2\n0,-1,0,0,0,0\n0\n");
+    expect_success(o);
+    EXPECT_NEAR(reaction(o, 2, 1, 4), -40.0, 1e-2);
+    EXPECT_NEAR(reaction(o, 2, 1, 5), 0.0, 1e-2);
+    EXPECT_NEAR(reaction(o, 2, 1, 6), 60.0, 1e-2);
+}
+
 // Two members joining the same pair of joints both count: two identical
 // cantilevers side by side deflect half as much as one.
 TEST(Frame3dBeams, ParallelMembersBetweenTheSameJointsAddUp)

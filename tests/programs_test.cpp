@@ -221,6 +221,17 @@ TEST_P(EveryProgram, SeveralFoldersEachStandOnTheirOwn)
     EXPECT_FALSE(dir.exists("empty/" + file(".htm")));
 }
 
+// Under the usual umask 022 every result file can be read by a colleague or
+// a web server (0644), not left with its temporary's private mode.
+TEST_P(EveryProgram, ResultFilesAreReadableByAll)
+{
+    write_example();
+    ASSERT_EQ(dir.run(p.path, "", "umask 022;").status, 0);
+    for (const char* suffix : {".htm", ".csv", ".svg", ".txt"})
+        EXPECT_EQ(std::filesystem::status(dir.path() + "/" + file(suffix)).permissions(), std::filesystem::perms(0644))
+            << file(suffix);
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, EveryProgram, ::testing::ValuesIn(qmtest::analysis_programs()),
                          [](const ::testing::TestParamInfo<ProgramUnderTest>& p) { return std::string(p.param.name); });
 
