@@ -47,11 +47,14 @@ struct ProgramTables {
 // The whole run: input and echo, assembly, the zero-diagonal stop and the
 // inversion (all before the loads are read), the loads, the solution, the
 // end actions, then the report's results, the CSV file and the summary.
-// Returns the exit status: 0 when the run completes, the status of its stop
-// otherwise (the stop has said why on the console and in the report).
+// Returns the exit status: for a run that completes, 2 when a member that is
+// not a dummy member fails a check and 0 when every check made passes; the
+// status of its stop otherwise (the stop has said why on the console and in
+// the report).
 template <class Model> int run_program(const ProgramTables& p)
 {
     AnalysisRun run(p.identity, p.footer_on_error);
+    int status = 0;
     try {
         auto model = std::make_unique<Model>();
         Model& s = *model;
@@ -87,11 +90,12 @@ template <class Model> int run_program(const ProgramTables& p)
         run.report.write_header(0, p.identity);
         write_summary(run.report, p.summary, s, check);
         run.finish();
+        status = verdict_status(check, s);
     } catch (const RunStop& stop) {
         return stop.status;
     }
     std::printf("successfully completed\n");
-    return 0;
+    return status;
 }
 
 } // namespace qm

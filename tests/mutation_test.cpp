@@ -56,10 +56,10 @@ TEST_P(Mutation, EveryMutantCompletesOrStopsCleanly)
         dir.write(in, text);
         qmtest::RunResult r = dir.run(p.path);
         SCOPED_TRACE("input:\n" + text);
-        ASSERT_TRUE(r.status == 0 || r.status == 1) << r.status << "\n" << r.errors;
+        ASSERT_TRUE(r.status == 0 || r.status == 1 || r.status == 2) << r.status << "\n" << r.errors;
         ASSERT_EQ(r.errors, "");
         bool outputs = dir.exists(std::string(p.stem) + ".csv") && dir.exists(std::string(p.stem) + ".txt");
-        if (r.status == 0) {
+        if (r.status != 1) {
             // A completed run may say first that it refined an ill-conditioned solution.
             std::string done = "successfully completed\n";
             std::string refined = r.console.substr(0, r.console.size() - std::min(r.console.size(), done.size()));
