@@ -14,14 +14,14 @@
 #include <cstdio>
 #include <memory>
 
-#include "drawing.h"
-#include "format_check.h"
-#include "load_input.h"
-#include "member_check.h"
-#include "model_core.h"
-#include "results.h"
-#include "run.h"
-#include "solution.h"
+#include "drawing/drawing.h"
+#include "report/format_check.h"
+#include "input/load_input.h"
+#include "checks/member_check.h"
+#include "model/model_core.h"
+#include "report/results.h"
+#include "run/run.h"
+#include "solver/solution.h"
 
 namespace qm {
 

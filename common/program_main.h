@@ -1,7 +1,7 @@
 // The main of an analysis program: its command line around run_program.
 #pragma once
 
-#include "arguments.h"
+#include "run/arguments.h"
 #include "program.h"
 
 namespace qm {

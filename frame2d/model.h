@@ -7,8 +7,8 @@
 // turned 90 degrees counter-clockwise from x, rotation and moment about z.
 #pragma once
 
-#include "model_core.h"
-#include "run.h"
+#include "model/model_core.h"
+#include "run/run.h"
 
 namespace frame2d {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "echo.h"
-#include "member_axes.h"
-#include "model_input.h"
+#include "report/echo.h"
+#include "model/member_axes.h"
+#include "input/model_input.h"
 
 namespace frame3d {
 

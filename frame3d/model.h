@@ -7,8 +7,8 @@
 // holds the three axes as rows, in global components, so member = R * global.
 #pragma once
 
-#include "model_core.h"
-#include "run.h"
+#include "model/model_core.h"
+#include "run/run.h"
 
 namespace frame3d {
 

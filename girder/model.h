@@ -9,8 +9,8 @@
 // end force, end moment.
 #pragma once
 
-#include "model_core.h"
-#include "run.h"
+#include "model/model_core.h"
+#include "run/run.h"
 
 namespace girder {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "echo.h"
-#include "model_input.h"
-#include "units.h"
+#include "report/echo.h"
+#include "input/model_input.h"
+#include "report/units.h"
 
 namespace grillage {
 

@@ -9,8 +9,8 @@
 // its x axis, bending about its y axis and shear along z.
 #pragma once
 
-#include "model_core.h"
-#include "run.h"
+#include "model/model_core.h"
+#include "run/run.h"
 
 namespace grillage {
 

@@ -8,12 +8,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "dof_numbering.h"
-#include "format_check.h"
+#include "solver/dof_numbering.h"
+#include "report/format_check.h"
 #include "harness.h"
-#include "member_check.h"
-#include "scanner.h"
-#include "stiffness_matrix.h"
+#include "checks/member_check.h"
+#include "input/scanner.h"
+#include "solver/stiffness_matrix.h"
 
 namespace {
 

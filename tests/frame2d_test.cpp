@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "harness.h"
-#include "member_check.h"
+#include "checks/member_check.h"
 
 using qmtest::csv_value;
 using qmtest::ProgramDir;

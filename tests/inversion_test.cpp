@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "plain_gauss_jordan.h"
-#include "stiffness_matrix.h"
+#include "solver/plain_gauss_jordan.h"
+#include "solver/stiffness_matrix.h"
 
 namespace {
 

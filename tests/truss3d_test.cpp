@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "harness.h"
-#include "member_check.h"
+#include "checks/member_check.h"
 
 using qmtest::csv_value;
 using qmtest::expect_success;

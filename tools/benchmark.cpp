@@ -19,11 +19,11 @@
 #include <vector>
 
 #include "model_matrix.h"
-#include "plain_gauss_jordan.h"
+#include "solver/plain_gauss_jordan.h"
 #include "plane_structure_generator.h"
-#include "solution.h"
+#include "solver/solution.h"
 #include "space_frame_generator.h"
-#include "stiffness_matrix.h"
+#include "solver/stiffness_matrix.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "model.h"
 
-#include "member_echo.h"
-#include "model_input.h"
+#include "report/member_echo.h"
+#include "input/model_input.h"
 
 namespace truss2d {
 

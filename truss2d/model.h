@@ -6,8 +6,8 @@
 // (xcl, ycl); member y is member x turned 90 degrees counter-clockwise.
 #pragma once
 
-#include "model_core.h"
-#include "run.h"
+#include "model/model_core.h"
+#include "run/run.h"
 
 namespace truss2d {
 

@@ -1,6 +1,6 @@
 #include "analysis.h"
 
-#include "member_axes.h"
+#include "model/member_axes.h"
 
 namespace truss3d {
 

@@ -2,9 +2,9 @@
 // loads, bar forces and allowable forces.
 #pragma once
 
-#include "member_check.h"
+#include "checks/member_check.h"
 #include "model.h"
-#include "stiffness_matrix.h"
+#include "solver/stiffness_matrix.h"
 
 namespace truss3d {
 

@@ -7,8 +7,8 @@
 // common/member_axes.h.
 #pragma once
 
-#include "model_core.h"
-#include "run.h"
+#include "model/model_core.h"
+#include "run/run.h"
 
 namespace truss3d {
 
