@@ -93,13 +93,9 @@ void member_end_actions(StructureModel& s, const float D[])
 
 qm::Allowables allowables(const StructureModel& s, int i)
 {
-    qm::Allowables a;
-    a.shear = qm::times(s.sec[i].A * s.sec[i].Fy, 0.55);
-    a.tension = qm::times(s.sec[i].A * s.sec[i].Fy, 0.6);
+    qm::Allowables a = qm::axial_and_shear_allowables(s.sec[i], s.L[i], effective_length_factor);
     if (s.sec[i].Sz != 0.0f)
         a.moment = qm::allowable_moment(s.sec[i].Sz, s.sec[i].Fy);
-    a.compression = qm::column_allowable(s.sec[i].A, s.sec[i].rx, s.sec[i].ry, s.L[i], s.sec[i].E, s.sec[i].Fy,
-                                         effective_length_factor);
     return a;
 }
 

@@ -83,11 +83,7 @@ void member_end_actions(StructureModel& s, const float D[])
 
 qm::Allowables allowables(const StructureModel& s, int i)
 {
-    qm::Allowables a;
-    a.tension = qm::times(s.sec[i].A * s.sec[i].Fy, 0.6);
-    a.shear = qm::times(s.sec[i].A * s.sec[i].Fy, 0.55);
-    a.compression = qm::column_allowable(s.sec[i].A, s.sec[i].rx, s.sec[i].ry, s.L[i], s.sec[i].E, s.sec[i].Fy, 1.0f);
-    return a;
+    return qm::axial_and_shear_allowables(s.sec[i], s.L[i], 1.0f);
 }
 
 } // namespace truss3d

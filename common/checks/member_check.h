@@ -125,6 +125,19 @@ inline float allowable_moment(float S, float Fy)
 // (the second when they are equal). E and Fy are taken in whole ksi.
 float column_allowable(float A, float r1, float r2, float L, float E, float Fy, float K);
 
+// Tension (0.6 A Fy), shear (0.55 A Fy) and compression allowables of a
+// member whose section gives A, E, Fy and the radii of gyration rx and ry,
+// of length L with effective length factor K: all a truss member has, and
+// what a plane frame member has besides bending.
+template <class Section> Allowables axial_and_shear_allowables(const Section& c, float L, float K)
+{
+    Allowables a;
+    a.tension = times(c.A * c.Fy, 0.6);
+    a.shear = times(c.A * c.Fy, 0.55);
+    a.compression = column_allowable(c.A, c.rx, c.ry, L, c.E, c.Fy, K);
+    return a;
+}
+
 class MemberCheck {
 public:
     MemberCheck(const CheckLayout& layout, int member_capacity);
