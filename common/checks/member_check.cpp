@@ -74,44 +74,44 @@ void MemberCheck::write_mark(HtmlReport& rep, bool pass)
 
 void MemberCheck::write_check_row(HtmlReport& rep, int i, const float v[], const Allowables& a)
 {
-    const CheckLayout& L = layout_;
+    const CheckLayout& layout = layout_;
     bool failed = false;
     float worst = 0.0f;
-    rep.printf(L.row.open, i);
-    for (int k = 1; k <= L.nc; ++k) {
+    rep.printf(layout.row.open, i);
+    for (int k = 1; k <= layout.nc; ++k) {
         float x = v[k];
         float mag = std::fabs(x);
         const std::optional<float>* allowed = nullptr;
         const char* label = "";
         bool equal_passes = false;
-        rep.printf(L.row.value, x);
-        switch (L.action[k]) {
+        rep.printf(layout.row.value, x);
+        switch (layout.action[k]) {
         case Action::axial_start:
         case Action::axial_end: {
-            bool start = L.action[k] == Action::axial_start;
+            bool start = layout.action[k] == Action::axial_start;
             if (start ? x < 0.0f : x > 0.0f) {
                 allowed = &a.tension;
-                label = start ? L.labels.tension_start : L.labels.tension_end;
+                label = start ? layout.labels.tension_start : layout.labels.tension_end;
             } else {
                 allowed = &a.compression;
-                label = start ? L.labels.compression_start : L.labels.compression_end;
-                equal_passes = L.compression_equal_passes;
+                label = start ? layout.labels.compression_start : layout.labels.compression_end;
+                equal_passes = layout.compression_equal_passes;
             }
             break;
         }
         case Action::shear:
             allowed = &a.shear;
-            label = L.labels.shear;
+            label = layout.labels.shear;
             break;
         case Action::torsion:
             allowed = &a.torsion;
-            label = L.labels.torsion;
+            label = layout.labels.torsion;
             torsion_unchecked_ = torsion_unchecked_ || !a.torsion;
             break;
         case Action::moment:
         case Action::moment_y:
-            allowed = L.action[k] == Action::moment ? &a.moment : &a.moment_y;
-            label = L.labels.moment;
+            allowed = layout.action[k] == Action::moment ? &a.moment : &a.moment_y;
+            label = layout.labels.moment;
             bending_unchecked_ = bending_unchecked_ || !*allowed;
             break;
         }
@@ -137,11 +137,11 @@ void MemberCheck::write_check_row(HtmlReport& rep, int i, const float v[], const
     }
     failed_[static_cast<size_t>(i)] = failed;
     utilisation_[static_cast<size_t>(i)] = worst;
-    rep.printf("%s", L.row.close);
-    rep.printf("%s", L.limit_row.open);
-    for (int k = 1; k <= L.nc; ++k)
-        rep.printf(L.limit_row.cell, allowable(i, k));
-    rep.printf("%s", L.limit_row.close);
+    rep.printf("%s", layout.row.close);
+    rep.printf("%s", layout.limit_row.open);
+    for (int k = 1; k <= layout.nc; ++k)
+        rep.printf(layout.limit_row.cell, allowable(i, k));
+    rep.printf("%s", layout.limit_row.close);
 }
 
 bool MemberCheck::any_failure(int m, int ndummy, const int dummy[]) const
