@@ -44,11 +44,20 @@ void AnalysisRun::remove_results(const char* const suffixes[])
         ::unlink((std::string(id_.type_name) + suffixes[k]).c_str());
 }
 
+// A result file that cannot be opened ends the run as one that cannot be
+// written does: the input has been read, so an earlier run's results no
+// longer describe it and go too.
 void AnalysisRun::open_or_stop(OutputFile& f, const char* suffix)
 {
     std::string path = std::string(id_.type_name) + suffix;
-    if (!f.open(path))
-        trouble_opening(path.c_str(), f.reason());
+    if (f.open(path))
+        return;
+    say("  trouble opening %s: %s\n", path.c_str(), f.reason().c_str());
+    discard_all();
+    static const char* const all[] = {".htm", ".csv", ".svg", ".txt", nullptr};
+    remove_results(all);
+    close_input();
+    throw RunStop{1};
 }
 
 void AnalysisRun::close_or_stop(OutputFile& f)

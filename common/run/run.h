@@ -4,12 +4,36 @@
 // Every record is read through scan(), which either fills all its fields or
 // stops the run with a line naming the file, the line, the record and what
 // was expected; range checks stop the same way. Nothing half-written or
-// stale is left to look like a result: the report, the CSV file and the
-// summary take their names only when all three are complete; an error stop
-// puts the report with its error line in place and removes the CSV and
-// summary files an earlier run left; a file that cannot be written stops the
-// run and leaves no result file at all. Every stop ends the run with RunStop,
-// which run_program turns into the exit status.
+// stale is left to look like a result: the report, the CSV file, the drawing
+// and the summary are written to temporaries beside their names and take
+// those names only when all four are complete; an error stop puts the report
+// with its error line in place and removes the CSV file, drawing and summary
+// an earlier run left; a file that cannot be written stops the run and
+// leaves no result file at all. Every stop ends the run with RunStop, which
+// run_program turns into the exit status.
+//
+// The files of a run, and the function behind each step:
+//
+//            start()                open_csv()              open_drawing()
+//   (none) ---------> REPORT --------------------> CSV -------------------> DRAWING
+//           input and .htm       .htm complete,         .csv complete,        |
+//           opened, header       .csv opened            .svg opened           | open_summary()
+//                                                                             v
+//   (results in place) <----------------------------------------------- SUMMARY
+//                      finish(): .txt complete; all four renamed  .svg complete, .txt
+//                      to their names, label image written        on the report's handle
+//
+//   From any state:
+//     stop()            (an error stop) the report, with its error line and
+//                       footer, takes its name; the other temporaries are
+//                       discarded and an earlier run's .csv, .svg and .txt
+//                       removed; status 1.
+//     trouble_opening() the input cannot be opened: nothing is written, an
+//                       earlier run's results are left; status 1.
+//     open_or_stop(),   a result file that cannot be opened, or a write,
+//     trouble_writing() close or rename that fails: every temporary
+//                       discarded and every result file removed, this run's
+//                       and an earlier run's; status 1.
 #pragma once
 
 #include <cstdio>
