@@ -37,6 +37,18 @@ bool within(const char* what, int number, long long limit)
     return false;
 }
 
+// A count, asked again while it lies outside lo..hi: a typo is caught here
+// rather than by the analysis program, which refuses the file.
+int ask_count(const char* prompt, const char* what, long long lo, long long hi)
+{
+    for (;;) {
+        int count = ask_whole(prompt);
+        if (count >= lo && count <= hi)
+            return count;
+        std::printf("  %s %i is outside %lld..%lld\n", what, count, lo, hi);
+    }
+}
+
 // One restrained joint, loaded joint or loaded member (`what`): its number,
 // asked again while it is outside 1..limit, then its values. Written as the
 // number on one line and the values, joined by commas, on the next.
@@ -119,10 +131,11 @@ Counts ask_parameters(const StructureType& t, InputFile& file)
     std::printf("\t\tinches\n");
     std::printf("\t\tdegrees\n\n\n\n");
     Counts c;
-    c.m = ask_whole("enter the number of members : ");
-    c.nj = t.is_beam() ? c.m + 1LL : ask_whole("enter the number of joints : ");
-    int nr = ask_whole("enter the number of number support restraints : ");
-    c.nrj = ask_whole("enter the number of restrained joints : ");
+    c.m = ask_count("enter the number of members : ", "number of members", 1, t.members);
+    c.nj = t.is_beam() ? c.m + 1LL : ask_count("enter the number of joints : ", "number of joints", 1, t.joints);
+    int nr = ask_count("enter the number of number support restraints : ", "number of support restraints", 0,
+                       t.dofs * c.nj);
+    c.nrj = ask_count("enter the number of restrained joints : ", "number of restrained joints", 0, c.nj);
     if (t.is_beam()) {
         int E = ask_whole(" enter the Modulus of Elasticity (e) in kips : ");
         int Fy = ask_whole(" enter the yield strength (Fy) in ksi : ");
@@ -151,8 +164,9 @@ void ask_joints(const StructureType& t, InputFile& file, long long nj)
 void ask_loads(const StructureType& t, InputFile& file, const Counts& c)
 {
     std::printf("\n\nGlobal Load information\n");
-    int loaded_joints = ask_whole(" Enter the number of loaded joints  = ");
-    int loaded_members = ask_whole("\n Enter the number of loaded members = ");
+    int loaded_joints = ask_count(" Enter the number of loaded joints  = ", "number of loaded joints", 0, c.nj);
+    int loaded_members =
+        ask_count("\n Enter the number of loaded members = ", "number of loaded members", 0, c.m);
     std::printf("\n");
     file.print("%i,%i\n", loaded_joints, loaded_members);
     if (loaded_joints != 0) {
@@ -220,9 +234,16 @@ void ask_dummy_members(Structure& s)
         std::printf(" the total number of dummy members should be less than %i\n", s.m);
         count = ask_whole(" Re-enter the total number of dummy members = ");
     }
+    if (count < 0)
+        count = 0;
     s.file.print("%i\n", count);
-    for (int k = 1; k <= count; ++k)
-        s.file.print("%i\n", ask_whole(" Enter dummy member number %i = ", k));
+    for (int k = 1; k <= count; ++k) {
+        int member;
+        do
+            member = ask_whole(" Enter dummy member number %i = ", k);
+        while (!within("member", member, s.m));
+        s.file.print("%i\n", member);
+    }
 }
 
 } // namespace modelprep

@@ -161,6 +161,9 @@ constexpr StructureType beam = {
     .word = "beam",
     .banner = "Preprocessor for BEAM analysis. created BEAM.IN \trev 0.06",
     .coordinates = 0,
+    .members = 20,
+    .joints = 21,
+    .dofs = 2,
     .member = beam_member,
     .write_member = [](InputFile& f, const Member& v) { f.print("%f,%f,%f,%f\n", v.L, v.Ix, v.A, v.Sx); },
     .dummy = {.A = 2.94f, .Ix = 12.3f, .Sx = 4.92f},
@@ -173,6 +176,9 @@ constexpr StructureType grid = {
     .word = "grid",
     .banner = "Preprocessor for GRID analysis. Created GRID.IN \trev 0.01",
     .coordinates = 2,
+    .members = 700,
+    .joints = 200,
+    .dofs = 3,
     .member = grid_member,
     .write_member = [](InputFile& f, const Member& v) {
         f.print("%i,%i,%f,%f,%f,%f,%i,%i,%i", v.jj, v.jk, v.A, v.J, v.Iy, v.Ix, v.E, v.Fy, v.G);
@@ -188,6 +194,9 @@ constexpr StructureType plane_truss = {
     .word = "planetr",
     .banner = "Preprocessor for PLANE TRUSS analysis. Created PLANETR.IN \trev 0.03",
     .coordinates = 2,
+    .members = 700,
+    .joints = 200,
+    .dofs = 2,
     .member = plane_truss_member,
     .write_member = [](InputFile& f, const Member& v) {
         f.print("%i,%i,%f,%i,%i,%f,%f\n", v.jj, v.jk, v.A, v.E, v.Fy, v.r1, v.r2);
@@ -202,6 +211,9 @@ constexpr StructureType plane_frame = {
     .word = "planefr",
     .banner = "Preprocessor for PLANE FRAME analysis. Created PLANEFR.IN \trev 0.01",
     .coordinates = 2,
+    .members = 700,
+    .joints = 200,
+    .dofs = 3,
     .member = plane_frame_member,
     .write_member = [](InputFile& f, const Member& v) {
         f.print("%i,%i,%f,%f,%i,%i,%f,%f", v.jj, v.jk, v.A, v.Iz, v.E, v.Fy, v.r1, v.r2);
@@ -217,6 +229,9 @@ constexpr StructureType space_truss = {
     .word = "spacetr",
     .banner = "Preprocessor for SPACE TRUSS analysis. created SPACETR.IN \trev 0.01",
     .coordinates = 3,
+    .members = 1000,
+    .joints = 200,
+    .dofs = 3,
     .member = space_truss_member,
     .write_member = [](InputFile& f, const Member& v) {
         f.print("%i,%i,%f,%i,%i,%f,%f\n", v.jj, v.jk, v.A, v.E, v.Fy, v.r1, v.r2);
@@ -231,6 +246,9 @@ constexpr StructureType space_frame = {
     .word = "spacefr",
     .banner = "Preprocessor for SPACE FRAME analysis. Created SPACEFR.IN \trev 0.02",
     .coordinates = 3,
+    .members = 1000,
+    .joints = 250,
+    .dofs = 6,
     .member = space_frame_member,
     .write_member = [](InputFile& f, const Member& v) {
         f.print("%i,%i,%f,%f,%f,%f,%i,%i,%i,%f,%f", v.jj, v.jk, v.A, v.J, v.Iy, v.Ix, v.E, v.G, v.Fy, v.r1, v.r2);

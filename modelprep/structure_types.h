@@ -53,6 +53,9 @@ struct StructureType {
     const char* word;   // the input file is "<word>.in"
     const char* banner; // printed when the dialogue starts
     int coordinates;    // per joint, answered in feet; 0 for the beam, which places no joints
+    int members;        // the analysis program's capacity
+    int joints;
+    int dofs;           // degrees of freedom per joint
     std::span<const MemberQuestion> member; // after the area, unless that is 0
     void (*write_member)(InputFile&, const Member&);
     Member dummy;       // what an area of 0 stands for (the fields this type writes)

@@ -232,19 +232,22 @@ TEST(ModelprepBeam, TwoMembersAskNoJointsAndWriteLengthsInInches)
 // ---------------------------------------------------------------------------
 // Numbers above the structure and the dummy-member count.
 
-// A structure of 4 joints and 1 member: a member ending at joint 9, a
-// restrained joint 11, loaded joints 9 and 0 and a loaded member 2 are each
+// A structure of 4 joints and 1 member: a restraint count of -1, a member
+// ending at joint 9, a restrained joint 11, loaded joints 9 and 0 and a loaded member 2 are each
 // named and asked again, and only the accepted numbers are written.
 TEST(ModelprepNumbers, JointOrMemberOutsideTheStructureIsNamedAndAskedAgain)
 {
     ProgramDir dir;
-    RunResult r = dir.run(MODELPREP, "pt\n1\n4\n2\n1\n0,0\n1,0\n2,0\n3,0\n1,9\n1,2\n0\n11\n1\n1,1\n2\n1\n"
+    RunResult r = dir.run(MODELPREP, "pt\n1\n4\n-1\n2\n1\n0,0\n1,0\n2,0\n3,0\n1,9\n1,2\n0\n11\n1\n1,1\n2\n1\n"
                                      "9\n0\n3\n1,2\n4\n3,4\n2\n1\n1,2\n3,4\nn\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(dir.read("planetr.in"), "1,4,2,1\n0.000000,0.000000\n12.000000,0.000000\n24.000000,0.000000\n"
                                       "36.000000,0.000000\n1,2,2.940000,29000,36,2.050000,0.643000\n1\n1,1\n2,1\n"
                                       "3\n1.000000,2.000000\n4\n3.000000,4.000000\n"
                                       "1\n1.000000,2.000000,3.000000,4.000000\n0\n");
+    EXPECT_NE(r.console.find("enter the number of number support restraints :   number of support restraints -1 "
+                             "is outside 0..8\nenter the number of number support restraints : "),
+              std::string::npos);
     EXPECT_NE(r.console.find("\nenter the start joint and end joint for member 1 =   joint 9 is outside 1..4\n"
                              "\nenter the start joint and end joint for member 1 = enter the cross-sectional area"),
               std::string::npos);
@@ -261,13 +264,14 @@ TEST(ModelprepNumbers, JointOrMemberOutsideTheStructureIsNamedAndAskedAgain)
               std::string::npos);
 }
 
-// A dummy count not below the 5 members is refused until it is (2); then
-// the count and the two member numbers are written a line each.
+// A dummy count not below the 5 members is refused until it is (2), and a
+// dummy member 6 is named and asked again; then the count and the two member
+// numbers are written a line each.
 TEST(ModelprepNumbers, DummyCountIsAskedAgainUntilBelowTheMembers)
 {
     ProgramDir dir;
     RunResult r = dir.run(MODELPREP, "pt\n5\n2\n0\n0\n0,0\n1,0\n1,2\n0\n1,2\n0\n1,2\n0\n1,2\n0\n1,2\n0\n0\n0\n"
-                                     "Yes\n5\n2\n3\n5\n");
+                                     "Yes\n5\n2\n3\n6\n5\n");
     EXPECT_EQ(r.status, 0);
     std::string file = dir.read("planetr.in");
     EXPECT_EQ(file.substr(file.rfind("0,0\n")), "0,0\n2\n3\n5\n");
@@ -276,7 +280,7 @@ TEST(ModelprepNumbers, DummyCountIsAskedAgainUntilBelowTheMembers)
         " The maximum number of members in the structure is = 5\n"
         " the total number of dummy members should be less than 5\n"
         " Re-enter the total number of dummy members =  Enter dummy member number 1 =  Enter dummy member number 2 = "
-        "successfully completed\n";
+        "  member 6 is outside 1..5\n Enter dummy member number 2 = successfully completed\n";
     EXPECT_EQ(r.console.substr(r.console.find("Do you")), dialogue_end);
 }
 
