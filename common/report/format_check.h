@@ -60,20 +60,6 @@ constexpr Arguments arguments_of(const char* fmt)
     return a;
 }
 
-// The format takes exactly the arguments `kinds` ("iff": an int, then two
-// doubles).
-constexpr bool takes(const char* fmt, const char* kinds)
-{
-    Arguments a = arguments_of(fmt);
-    if (!a.fit)
-        return false;
-    int k = 0;
-    for (; kinds[k]; ++k)
-        if (k >= a.count || a.kind[k] != kinds[k])
-            return false;
-    return k == a.count;
-}
-
 // The format takes `first` ("i", or "" for none) and then at most `most`
 // doubles: the rows that are passed a number and a fixed array of values,
 // of which they print as many as they have conversions.
@@ -93,6 +79,10 @@ constexpr bool takes_up_to(const char* fmt, const char* first, int most)
             return false;
     return true;
 }
+
+// The format takes exactly the arguments `kinds` ("iff": an int, then two
+// doubles).
+constexpr bool takes(const char* fmt, const char* kinds) { return takes_up_to(fmt, kinds, 0); }
 
 // A table entry that may be absent.
 constexpr bool absent_or_takes(const char* fmt, const char* kinds) { return fmt == nullptr || takes(fmt, kinds); }
