@@ -73,10 +73,15 @@ std::array<double, 12> fixed_end_actions(const Model& s, const MemberLoad& load)
     }
     Profile p = profile_of(load);
     double a[12] = {}; // start Fx, Fy, Fz, Mx, My, Mz, then the end
+    // A torque at a point acts on the member's twist as a force acts on its
+    // stretch.
     auto add_bar = [&](int k1, double f) {
         if (f == 0)
             return;
-        BarEnds e = bar(p.scaled(f), L);
+        Profile q = p.scaled(f);
+        if (k1 == 3)
+            q.form = Profile::force;
+        BarEnds e = bar(q, L);
         a[k1] += e.F1;
         a[k1 + 6] += e.F2;
     };

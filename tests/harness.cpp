@@ -48,7 +48,12 @@ bool ProgramDir::exists(const std::string& name) const
 
 RunResult ProgramDir::run(const std::string& program) const
 {
-    std::string cmd = "cd '" + dir_ + "' && '" + program + "' > console.out 2> console.err < /dev/null";
+    return run_with(program, "");
+}
+
+RunResult ProgramDir::run_with(const std::string& program, const std::string& arguments) const
+{
+    std::string cmd = "cd '" + dir_ + "' && '" + program + "' " + arguments + " > console.out 2> console.err < /dev/null";
     int raw = std::system(cmd.c_str());
     RunResult r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
