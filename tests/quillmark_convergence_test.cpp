@@ -236,33 +236,33 @@ std::string split_member(const Geometry& g, const std::vector<Load>& loads, doub
 }
 
 // Displacements and reactions of the member's two joints (the first and the
-// last joint of the model), grouped by kind: translations, rotations, forces,
-// moments.
-std::array<std::vector<double>, 4> end_results(const Geometry& g, const std::string& model, int nj)
+// last joint of the model).
+std::array<std::vector<double>, 2> end_results(const Geometry& g, const std::string& model, int nj)
 {
     qmtest::ProgramDir dir;
     dir.write("m.toml", model);
     qmtest::RunResult r = dir.run_with(QUILLMARK, "run m.toml");
     EXPECT_EQ(r.status, 0) << r.console;
     std::string csv = dir.read(std::string("m.out/c/") + g.stem + ".csv");
-    std::array<std::vector<double>, 4> out;
+    std::array<std::vector<double>, 2> out;
     for (int j : {1, nj})
         for (int k = 0; k < g.d; ++k) {
             if (k == g.skip)
                 continue;
             int dline = j, rline = g.apart ? nj + j : j;
             int rfield = g.apart ? 1 + k : 1 + g.d + k;
-            out[g.rotation[k] ? 1 : 0].push_back(qmtest::csv_value(csv, dline, 1 + k));
-            out[g.rotation[k] ? 3 : 2].push_back(qmtest::csv_value(csv, rline, rfield));
+            out[0].push_back(qmtest::csv_value(csv, dline, 1 + k));
+            out[1].push_back(qmtest::csv_value(csv, rline, rfield));
         }
     return out;
 }
 
-// The largest difference in each group relative to the group's largest value.
-double difference(const std::array<std::vector<double>, 4>& a, const std::array<std::vector<double>, 4>& b)
+// The largest difference of displacements and of reactions, each relative to
+// the largest value of its kind.
+double difference(const std::array<std::vector<double>, 2>& a, const std::array<std::vector<double>, 2>& b)
 {
     double worst = 0;
-    for (int grp = 0; grp < 4; ++grp) {
+    for (int grp = 0; grp < 2; ++grp) {
         double scale = 0, diff = 0;
         for (size_t i = 0; i < b[grp].size(); ++i) {
             scale = std::max(scale, std::fabs(b[grp][i]));
@@ -295,10 +295,12 @@ TEST_P(Convergence, LumpedPiecesApproachTheFixedEndActions)
     double d8 = split(8), d16 = split(16), d32 = split(32), d64 = split(64);
     std::printf("%s %s: difference %.3g, %.3g, %.3g, %.3g at 8, 16, 32, 64 pieces\n", g.type, kind_names[kind], d8, d16,
                 d32, d64);
-    // The pieces' own solution, in single precision, errs by some 1e-3 at 64
-    // pieces (their reactions fail to balance the load by as much): the
-    // agreement is held to that, the fall with the square of the piece length
-    // where the lumping errs well beyond it.
+    // The pieces' own solution, in single precision, errs by up to some 5e-3
+    // at 64 pieces (their end reactions fail to balance a couple by as
+    // much), beyond the lumping's error there: the agreement is held to
+    // 1e-2, the fall with the square of the piece length from 8 to 16 pieces,
+    // where the lumping's error stands well above that noise. Loads that
+    // the pieces carry exactly (a truss member's) agree at once.
     EXPECT_LT(d64, 1e-2);
     if (d8 > 1e-4) {
         EXPECT_GT(d8 / d16, 3.0);
