@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <fstream>
 #include <initializer_list>
 
 #include <toml++/toml.h>
@@ -379,8 +380,10 @@ void Reader::read_member_load(LoadCase& c, const toml::table& t, const std::stri
         }
         l.a = u.to_internal(Quantity::length, number_in(t, path, "from", false, 0));
         l.b = t.get("to") ? u.to_internal(Quantity::length, number_in(t, path, "to", false)) : L;
-        if (l.a < 0 || l.b > L * (1 + 1e-12))
-            fail(*(t.get("to") && l.b > L ? t.get("to") : t.get("from")), path, "the load lies beyond the member");
+        if (l.a < 0)
+            fail(*t.get("from"), path + ".from", "lies beyond the member");
+        if (l.b > L * (1 + 1e-12))
+            fail(*t.get("to"), path + ".to", "lies beyond the member");
         if (l.b <= l.a)
             fail(t, path, "'to' must lie beyond 'from'");
         l.b = std::min(l.b, L);
@@ -450,6 +453,8 @@ void Reader::read_combinations(const toml::table& t)
 Model Reader::read()
 {
     toml::table root;
+    if (!std::ifstream(path_))
+        throw ModelError{path_ + ": cannot be read"};
     try {
         root = toml::parse_file(path_);
     } catch (const toml::parse_error& e) {
