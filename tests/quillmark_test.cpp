@@ -3,11 +3,13 @@
 // the import of every shipped example.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <string>
 
 #include "harness.h"
+#include "space_frame_generator.h"
 
 // g++ 12 warns falsely of overlapping copies in chains of string sums.
 #pragma GCC diagnostic ignored "-Wrestrict"
@@ -282,6 +284,28 @@ TEST(Quillmark, SectionModulusEndsTheMemberRecord)
     dir.write("m.toml", replaced(portal, "ry = 2,", "ry = 2, Sz = 40,"));
     dir.run_with(QUILLMARK, "run m.toml");
     EXPECT_EQ(qmtest::line_of(dir.read("m.out/dead/planefr.in"), "1,2,"), "1,2,10,200,29000,36,3,2,40");
+}
+
+// The full-size space frame (250 joints, 1000 members) imported, with five
+// combinations: each completes, and each is its factor times the case.
+TEST(Quillmark, FullSizeSpaceFrameWithFiveCombinations)
+{
+    qmtest::ProgramDir dir;
+    dir.write("spacefr.in", qmtools::make_space_frame_input(qmtools::BuildingFrame{}));
+    ASSERT_EQ(dir.run_with(QUILLMARK, "import spacefr.in").status, 0);
+    dir.write("spacefr.toml", dir.read("spacefr.toml") + "\n[combinations]\nc1 = { imported = 1 }\n"
+                              "c2 = { imported = 1.2 }\nc3 = { imported = 1.4 }\nc4 = { imported = 0.9 }\n"
+                              "c5 = { imported = 1.6 }\n");
+    auto start = std::chrono::steady_clock::now();
+    qmtest::RunResult r = dir.run_with(QUILLMARK, "run spacefr.toml");
+    std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    std::printf("five combinations of the full-size space frame: %.2f s\n", took.count());
+    ASSERT_EQ(r.status, 0) << r.console;
+    EXPECT_EQ(qmtest::count_of(r.console, ": completed\n"), 5);
+    std::string c1 = dir.read("spacefr.out/c1/spacefr.csv"), c5 = dir.read("spacefr.out/c5/spacefr.csv");
+    // Reactions of the first base joint (after 250 displacement lines).
+    for (int f = 1; f <= 6; ++f)
+        EXPECT_NEAR(csv_value(c5, 251, f), 1.6 * csv_value(c1, 251, f), 1e-3 + 1e-4 * std::fabs(csv_value(c5, 251, f)));
 }
 
 struct Example {
