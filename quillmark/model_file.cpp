@@ -350,8 +350,6 @@ void Reader::read_member_load(LoadCase& c, const toml::table& t, const std::stri
     bool ok = allowed[l.direction];
     if (l.global && s_.type == Type::space_truss && l.kind == LoadKind::moment)
         ok = false; // a global moment would twist the bar
-    if (l.global && tt.coordinates == 2)
-        ok = ok && (l.kind == LoadKind::moment) == (s_.type == Type::grid ? l.direction != 2 : l.direction == 2);
     if (!ok)
         fail(*dn, path + ".direction",
              std::string("a ") + tt.name + " takes no " + (l.kind == LoadKind::moment ? "moment about " : "force along ") +

@@ -37,6 +37,7 @@ struct Geometry {
     const char* forces;  // global directions of the force loads
     const char* moments; // global axes of the moment loads
     int skip = -1;       // a direction of the joints left out of the comparison
+    bool member_axes = false; // loads in member axes (the member lies along global x)
 };
 
 // A beam holds ten members at most: its pieces are a plane frame's.
@@ -54,6 +55,10 @@ const Geometry types[] = {
     {"space_truss", "spacetr", 3, {8, 6, 4}, "A = [\"x\", \"y\", \"z\"]\nB = [\"y\", \"z\"]\n",
      "A = 10, E = 29, Fy = 50, rx = 3, ry = 2", true, false, 3, {"x", "y", "z"}, {false, false, false}, "yx",
      ""},
+    // A space truss takes moments in member axes only: its member along x.
+    {"space_truss", "spacetr", 3, {10, 0, 0}, "A = [\"x\", \"y\", \"z\"]\nB = [\"y\", \"z\"]\n",
+     "A = 10, E = 29, Fy = 50, rx = 3, ry = 2", true, false, 3, {"x", "y", "z"}, {false, false, false}, "zx", "yz", -1,
+     true},
     {"plane_truss", "planetr", 2, {8, 6, 0}, "A = [\"x\", \"y\"]\nB = [\"y\"]\n",
      "A = 10, E = 29, Fy = 50, rx = 3, ry = 2", true, false, 2, {"x", "y"}, {false, false}, "yx", "z"},
     {"grid", "grid", 2, {8, 6, 0}, "A = \"fixed\"\nB = [\"z\"]\n",
@@ -119,8 +124,8 @@ std::string member_loaded(const Geometry& g, const std::vector<Load>& loads)
                      "\n[members]\nAB = { joints = [\"A\", \"B\"], section = \"S\" }\n\n[supports]\n" + g.supports +
                      "\n[cases.c]\n";
     for (const Load& l : loads) {
-        s += "\n[[cases.c.members]]\nmember = \"AB\"\naxes = \"global\"\ndirection = \"" + std::string(1, 'x' + l.axis) +
-             "\"\n";
+        s += "\n[[cases.c.members]]\nmember = \"AB\"\naxes = \"" + std::string(g.member_axes ? "member" : "global") +
+             "\"\ndirection = \"" + std::string(1, 'x' + l.axis) + "\"\n";
         switch (l.kind) {
         case uniform: s += "kind = \"uniform\"\nw = " + num(l.q1) + "\n"; break;
         case partial: s += "kind = \"uniform\"\nw = " + num(l.q1) + "\nfrom = " + num(l.a) + "\nto = " + num(l.b) + "\n"; break;
@@ -320,7 +325,7 @@ std::vector<Case> cases()
 
 std::string case_name(const ::testing::TestParamInfo<Case>& p)
 {
-    return std::string(p.param.g->type) + "_" + kind_names[p.param.kind];
+    return std::string(p.param.g->type) + (p.param.g->member_axes ? "_member_axes_" : "_") + kind_names[p.param.kind];
 }
 
 INSTANTIATE_TEST_SUITE_P(EachTypeAndKind, Convergence, ::testing::ValuesIn(cases()), case_name);
