@@ -181,6 +181,11 @@ int import_input_file(const std::string& path)
         return 1;
     }
     std::filesystem::path out = std::filesystem::path(path).replace_extension(".toml");
+    // A model file of the same name may hold work of its own.
+    if (std::filesystem::exists(out)) {
+        std::printf("%s exists: not overwritten\n", out.string().c_str());
+        return 1;
+    }
     std::ofstream f(out, std::ios::binary);
     f << model_file_text(s);
     f.close();

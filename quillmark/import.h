@@ -1,7 +1,8 @@
 // quillmark import FILE.in: an input file of any of the six types (known by
 // its name, such as spacefr.in) turned into a model file beside it (FILE
 // with .toml): US units, one load case "imported" holding its joint loads
-// and its member loads kept as the fixed-end actions given.
+// and its member loads kept as the fixed-end actions given. An existing
+// model file of that name is left alone.
 #pragma once
 
 #include <string>

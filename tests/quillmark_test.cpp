@@ -163,6 +163,10 @@ INSTANTIATE_TEST_SUITE_P(Each, ModelFileError, ::testing::ValuesIn(bad_models), 
 TEST(Quillmark, UnreadableModelFileStops)
 {
     qmtest::ProgramDir dir;
+    EXPECT_EQ(dir.run_with(QUILLMARK, "").status, 1);
+    EXPECT_EQ(dir.run_with(QUILLMARK, "import frame.in").console,
+              "frame.in: not an input file of the suite (spacefr.in, planefr.in, spacetr.in, planetr.in, grid.in or "
+              "beam.in)\n");
     EXPECT_EQ(dir.run_with(QUILLMARK, "run none.toml").console, "none.toml: cannot be read\n");
     dir.write("m.toml", "type = \"beam\"\nunits = [\n");
     qmtest::RunResult r = dir.run_with(QUILLMARK, "run m.toml");
@@ -331,6 +335,10 @@ TEST_P(ShippedExample, ImportRoundTripReproducesTheAnalysis)
     ASSERT_EQ(r.status, 0) << r.console;
     std::string again = std::string(e.stem) + ".out/imported/" + e.stem;
     EXPECT_EQ(dir.read(again + ".csv"), dir.read(std::string(e.stem) + ".csv"));
+    // A second import leaves the model file as it is.
+    dir.write(std::string(e.stem) + ".toml", "# edited\n");
+    EXPECT_EQ(dir.run_with(QUILLMARK, std::string("import ") + e.stem + ".in").status, 1);
+    EXPECT_EQ(dir.read(std::string(e.stem) + ".toml"), "# edited\n");
 }
 
 const Example examples[] = {{"spacefr", FRAME3D, "tip"},   {"planefr", FRAME2D, "gravity_and_wind"},
