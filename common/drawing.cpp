@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "member_axes.h"
+#include "span_deflection.h"
+
 namespace qm {
 
 namespace {
@@ -100,6 +103,10 @@ private:
     Point project(Vec p) const;
     double px(Point p) const { return left_ + (p.u - umin_) * k_; }
     double py(Point p) const { return top_ + (vmax_ - p.v) * k_; }
+    int segments() const { return L_.bending ? curve_segments : 1; }
+    void member_axes(int i, Vec& y, Vec& z) const;
+    Vec load_deflection(int i, double t) const;
+    Vec displacement(int i, double t) const;
     Vec deflected(int i, double t) const;
     const char* member_colour(int i) const;
 
@@ -149,8 +156,9 @@ Point Drawing::project(Vec p) const
 
 // The largest displacement drawn at about a tenth of the structure's size,
 // the factor rounded to two significant figures. Along a bending member the
-// end rotations alone may displace it where its joints stay put (a beam
-// over its supports), so the members' curves are sampled too.
+// end rotations and the member's own load displace it where its joints stay
+// put (a beam over its supports), so the members' curves count too, at the
+// points drawn.
 double Drawing::deflection_scale()
 {
     double largest = 0;
@@ -161,14 +169,9 @@ double Drawing::deflection_scale()
         lo = {std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z)};
         hi = {std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z)};
     }
-    scale_ = 1;
-    for (int i = 1; i <= s_.m && L_.bending; ++i)
-        for (int k = 1; k < 8; ++k) {
-            double t = k / 8.0;
-            Vec straight = joint(s_.jj[static_cast<size_t>(i)]) +
-                           t * (joint(s_.jk[static_cast<size_t>(i)]) - joint(s_.jj[static_cast<size_t>(i)]));
-            largest = std::max(largest, length(deflected(i, t) - straight));
-        }
+    for (int i = 1; i <= s_.m; ++i)
+        for (int k = 1; k < segments(); ++k)
+            largest = std::max(largest, length(displacement(i, static_cast<double>(k) / segments())));
     double size = length(hi - lo);
     if (!(largest > 0) || !(size > 0) || !std::isfinite(largest))
         return 0;
@@ -177,24 +180,73 @@ double Drawing::deflection_scale()
     return std::max(unit, std::round(raw / unit) * unit);
 }
 
-Vec Drawing::deflected(int i, double t) const
+// Member y and z in the structure's axes: in space those of the analysis;
+// elsewhere member z is global z and member y is z cross x.
+void Drawing::member_axes(int i, Vec& y, Vec& z) const
+{
+    if (L_.view == View::space) {
+        float R[4][4];
+        space_member_axes(s_.xcl[static_cast<size_t>(i)], s_.ycl[static_cast<size_t>(i)],
+                          s_.zcl[static_cast<size_t>(i)], R);
+        y = {R[2][1], R[2][2], R[2][3]};
+        z = {R[3][1], R[3][2], R[3][3]};
+        return;
+    }
+    Vec AB = joint(s_.jk[static_cast<size_t>(i)]) - joint(s_.jj[static_cast<size_t>(i)]);
+    double len = length(AB);
+    Vec e = len > 0 ? (1 / len) * AB : Vec{};
+    z = {0, 0, 1};
+    y = cross(z, e);
+}
+
+// The deflection of the member's own load at t with both ends fixed, in each
+// plane it bends in. A moment about member z turns member x towards member
+// y, one about member y turns it away from member z.
+Vec Drawing::load_deflection(int i, double t) const
+{
+    Vec sum;
+    if (!L_.flexural_rigidity || s_.nlm == 0)
+        return sum;
+    const float* q = s_.member_loads(i);
+    double len = s_.L[static_cast<size_t>(i)];
+    Vec y, z;
+    member_axes(i, y, z);
+    for (const BendingPlane& p : L_.planes) {
+        if (p.shear[0] == 0)
+            continue;
+        double turn = p.axis == MemberAxis::y ? 1 : -1;
+        SpanEndActions f = {q[p.shear[0]], turn * q[p.moment[0]], q[p.shear[1]], turn * q[p.moment[1]]};
+        double v = fixed_end_deflection(balancing_linear_load(f, len), len, L_.flexural_rigidity(s_, i, p.axis), t);
+        sum = sum + v * (p.axis == MemberAxis::y ? y : z);
+    }
+    return sum;
+}
+
+// The displacement of the member's point at t (0 at the start, 1 at the
+// end). Along the member it varies linearly; across a bending member as the
+// cubic whose end slopes are the end rotations, plus the deflection of the
+// member's own load; across any other member linearly.
+Vec Drawing::displacement(int i, double t) const
 {
     int a = s_.jj[static_cast<size_t>(i)], b = s_.jk[static_cast<size_t>(i)];
-    Vec A = joint(a), B = joint(b), AB = B - A;
+    Vec AB = joint(b) - joint(a);
     double len = length(AB);
     Vec e = len > 0 ? (1 / len) * AB : Vec{};
     Vec ua = translation(a), ub = translation(b);
-    // Along the member the displacement varies linearly; across it, as the
-    // cubic whose end slopes are the end rotations.
     Vec axial = ((1 - t) * dot(ua, e) + t * dot(ub, e)) * e;
     Vec ta = ua - dot(ua, e) * e, tb = ub - dot(ub, e) * e;
-    Vec across = (1 - t) * ta + t * tb;
-    if (L_.bending) {
-        double h00 = 2 * t * t * t - 3 * t * t + 1, h10 = t * t * t - 2 * t * t + t;
-        double h01 = -2 * t * t * t + 3 * t * t, h11 = t * t * t - t * t;
-        across = h00 * ta + h10 * len * cross(rotation(a), e) + h01 * tb + h11 * len * cross(rotation(b), e);
-    }
-    return A + t * AB + scale_ * (axial + across);
+    if (!L_.bending)
+        return axial + ((1 - t) * ta + t * tb);
+    double h00 = 2 * t * t * t - 3 * t * t + 1, h10 = t * t * t - 2 * t * t + t;
+    double h01 = -2 * t * t * t + 3 * t * t, h11 = t * t * t - t * t;
+    Vec across = h00 * ta + h10 * len * cross(rotation(a), e) + h01 * tb + h11 * len * cross(rotation(b), e);
+    return axial + across + load_deflection(i, t);
+}
+
+Vec Drawing::deflected(int i, double t) const
+{
+    Vec A = joint(s_.jj[static_cast<size_t>(i)]), B = joint(s_.jk[static_cast<size_t>(i)]);
+    return A + t * (B - A) + scale_ * displacement(i, t);
 }
 
 void Drawing::fit_page()
@@ -212,6 +264,9 @@ void Drawing::fit_page()
         take(joint(j));
         take(joint(j) + scale_ * translation(j));
     }
+    for (int i = 1; i <= s_.m && scale_ > 0; ++i)
+        for (int k = 1; k < segments(); ++k)
+            take(deflected(i, static_cast<double>(k) / segments()));
     if (umin_ > umax)
         umin_ = umax = vmin = vmax_ = 0;
     double w = umax - umin_, h = vmax_ - vmin;
@@ -256,11 +311,10 @@ void Drawing::write_deflected(std::FILE* f) const
                  "<g class=\"deflected\" fill=\"none\" stroke=\"%s\" stroke-width=\"%.1f\" "
                  "stroke-dasharray=\"6 3\">\n",
                  deflected_ink, s_.m > 200 ? 0.8 : 1.5);
-    int segments = L_.bending ? curve_segments : 1;
     for (int i = 1; i <= s_.m; ++i) {
         std::fprintf(f, "<polyline data-member=\"%d\" points=\"", i);
-        for (int k = 0; k <= segments; ++k) {
-            Point p = project(deflected(i, static_cast<double>(k) / segments));
+        for (int k = 0; k <= segments(); ++k) {
+            Point p = project(deflected(i, static_cast<double>(k) / segments()));
             std::fprintf(f, "%s%.2f,%.2f", k ? " " : "", px(p), py(p));
         }
         std::fprintf(f, "\"/>\n");
@@ -438,14 +492,21 @@ void Drawing::write_legend(std::FILE* f, const ProgramIdentity& id) const
         entry(b.colour, b.text);
     entry(fail_colour, "fails a check");
     std::fprintf(f, "</g>\n");
-    if (scale_ > 0)
+    if (scale_ == 0)
+        return;
+    std::fprintf(f,
+                 "<text class=\"scale\" x=\"20\" y=\"50\" font-family=\"sans-serif\" font-size=\"13\" "
+                 "fill=\"%s\">deflected shape: displacements &#215; %g</text>\n",
+                 deflected_ink, scale_);
+    if (L_.bending)
         std::fprintf(f,
-                     "<text class=\"scale\" x=\"20\" y=\"50\" font-family=\"sans-serif\" font-size=\"13\" "
-                     "fill=\"%s\">deflected shape: displacements &#215; %g%s</text>\n",
-                     deflected_ink, scale_,
-                     L_.bending && s_.nlm > 0 ? " (between its joints a loaded member is drawn without the sag of "
-                                                "its own load)"
-                                              : "");
+                     "<text class=\"curves\" x=\"20\" y=\"68\" font-family=\"sans-serif\" font-size=\"11\" "
+                     "fill=\"%s\">between its joints each member bends as its end displacements and rotations "
+                     "give%s</text>\n",
+                     deflected_ink,
+                     s_.nlm > 0 ? ", plus the deflection of its own load with both ends fixed (the load taken as "
+                                  "varying linearly)"
+                                : "");
 }
 
 void Drawing::write(std::FILE* f, const ProgramIdentity& id) const

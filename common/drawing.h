@@ -24,15 +24,34 @@ namespace qm {
 
 enum class View { plane, space, grid, beam };
 
+// A member axis across the member. Member z is global z in every view but
+// the space view, and member y is z cross x.
+enum class MemberAxis { y, z };
+
+// A plane a member bends in, that of member x and `axis`: where the member
+// loads hold the shear along the axis and the bending moment (about the
+// third member axis) at the start and at the end, 1-based.
+struct BendingPlane {
+    MemberAxis axis;
+    int shear[2];
+    int moment[2];
+};
+
 struct DrawingLayout {
     View view;
-    // Members bend: their deflected shape is the cubic that their end
-    // displacements and rotations give; otherwise straight lines.
+    // Members bend: between its joints a member is drawn as the cubic that
+    // its end displacements and rotations give plus the deflection of its
+    // own load with both ends fixed; otherwise as straight lines.
     bool bending;
     // Which degree of freedom of a joint (1-based, 0: none) is the
     // translation along x, y, z and the rotation about x, y, z.
     int translation[3];
     int rotation[3];
+    // The planes a bending member bends in (a plane without positions is
+    // none) and its flexural rigidity EI in each, kip-in^2, from the
+    // program's own model.
+    BendingPlane planes[2] = {};
+    double (*flexural_rigidity)(const ModelCore& s, int i, MemberAxis axis) = nullptr;
 };
 
 // The drawing of the model s with its displacements (v.D in raw order) and

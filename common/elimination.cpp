@@ -18,6 +18,32 @@ namespace {
 // Passes per panel. The panel's pivot rows, copied as they stood at their
 // pass, stay in cache while every other row takes all of the panel's passes
 // in one sweep over its columns.
+//
+// One panel, passes from_..to_-1 (at most panel_width of them), in the free
+// block of K:
+//
+//                          columns
+//                1 ........ from_ ...... to_-1  to_ ............ n
+//              +------------+---------------+-------------------+
+//   rows above | done: only | F: factors,   | R: all the panel's|
+//   1..from_-1 | the own    | pass by pass  | passes in one     |
+//              | diagonal   |               | sweep             |
+//              +------------+---------------+-------------------+
+//   panel rows |            | P: each pivot row brought to its  |
+//   from_..    |            | pass by the passes before it,     |
+//   to_-1      |            | tested, copied to snapshot(p)     |
+//              +------------+---------------+-------------------+
+//   rows below | L: one     | F: factors,   | R: one sweep      |
+//   to_..n     | sweep      | pass by pass  |                   |
+//              +------------+---------------+-------------------+
+//
+// First the panel rows P (bring_pivot_rows), then the rows above and below,
+// shared between the threads in groups of rows_per_grab (apply_passes). In
+// F each factor K[j][p]/pivot needs column p as it stands at pass p, so the
+// panel's columns go pass by pass; L and R then take every pass at once from
+// the snapshots. Rows below are pivot rows to come and need L as well; rows
+// above need only R and their own diagonal. A row whose non-zeros
+// lo_[j]..hi_[j] miss the panel's columns takes no pass: its factors are 0.
 constexpr int panel_width = 32;
 // Rows a thread takes at a time, swept together.
 constexpr int rows_per_grab = sweep_rows_at_most;

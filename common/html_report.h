@@ -12,6 +12,7 @@ namespace qm {
 // What one analysis program of the suite calls itself.
 struct ProgramIdentity {
     const char* program;    // "frame3d"
+    const char* structure;  // what it analyses, for its help: "space frame"
     const char* type_name;  // file stem: "spacefr" gives spacefr.in, .htm, .csv, .txt
     const char* html_title; // formatted with the revision
     const char* text_title; // formatted with the revision

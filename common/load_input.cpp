@@ -116,6 +116,7 @@ void read_loads(AnalysisRun& run, ModelCore& s, const LoadEcho& echo)
     read_joint_loads(run, s);
     write_joint_loads(run.report, s, echo);
     read_member_loads(run, s);
+    s.keep_member_loads();
     if (echo.dummy_section)
         read_dummy_list(run, s);
     run.close_input();

@@ -17,7 +17,7 @@ ModelCore::ModelCore(const ModelSize& s)
       jj(member_table<int>(s)), jk(member_table<int>(s)), L(member_table<float>(s)), xcl(member_table<float>(s)),
       ycl(member_table<float>(s)), zcl(member_table<float>(s)), AJ(static_cast<std::size_t>(s.matrix_order) + 1, 0.0f),
       dummy(static_cast<std::size_t>(s.dummies) + 1, 0),
-      aml_(static_cast<std::size_t>(s.members + 1) * (s.end_actions + 1), 0.0f)
+      aml_(static_cast<std::size_t>(s.members + 1) * (s.end_actions + 1), 0.0f), member_loads_(aml_)
 {
 }
 

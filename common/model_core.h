@@ -53,8 +53,17 @@ struct ModelCore {
     float* AML(int i) { return &aml_[static_cast<std::size_t>(i) * (size.end_actions + 1)]; }
     const float* AML(int i) const { return &aml_[static_cast<std::size_t>(i) * (size.end_actions + 1)]; }
 
+    // The member loads as read, kept once AML holds the end actions (the
+    // drawing bends each member under its own load).
+    void keep_member_loads() { member_loads_ = aml_; }
+    const float* member_loads(int i) const
+    {
+        return &member_loads_[static_cast<std::size_t>(i) * (size.end_actions + 1)];
+    }
+
 private:
     std::vector<float> aml_;
+    std::vector<float> member_loads_;
 };
 
 } // namespace qm

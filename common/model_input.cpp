@@ -126,11 +126,11 @@ void write_restraints_by_joint(HtmlReport& rep, const ModelCore& s, const char* 
 [[noreturn]] static void stop_zero_length(AnalysisRun& run, int i, int jk, int jj, const float d[], bool with_z,
                                           bool details_on_console)
 {
-    std::printf("\nERROR - divide by 0\none length was 0\n");
+    say("\nERROR - divide by 0\none length was 0\n");
     if (details_on_console) {
-        std::printf("i = %i\n", i);
-        std::printf("jk[i] = %i    jj[i] = %i\n", jk, jj);
-        std::printf("xcl = %f  ycl = %f  zcl = %f\n\n", d[0], d[1], d[2]);
+        say("i = %i\n", i);
+        say("jk[i] = %i    jj[i] = %i\n", jk, jj);
+        say("xcl = %f  ycl = %f  zcl = %f\n\n", d[0], d[1], d[2]);
     }
     HtmlReport& rep = run.report;
     rep.printf("\nERROR\tdivide by 0\n");

@@ -15,7 +15,7 @@ static void normalise_rows(float* K, float* B, std::size_t stride, int n)
     }
 }
 
-int plain_invert(float* K, float* B, std::size_t stride, int n, float pivot_tolerance, int* failed,
+Inversion plain_invert(float* K, float* B, std::size_t stride, int n, float pivot_tolerance, int* failed,
                  bool skip_zero_factors)
 {
     for (int i = 1; i <= n; ++i)
@@ -32,7 +32,7 @@ int plain_invert(float* K, float* B, std::size_t stride, int n, float pivot_tole
         float pivot = Ki[i];
         if (!pivot_holds(pivot, pivot_tolerance)) {
             *failed = i;
-            return 2;
+            return Inversion::unstable;
         }
         for (int j = 1; j <= n; ++j) {
             if (j == i)
@@ -50,7 +50,7 @@ int plain_invert(float* K, float* B, std::size_t stride, int n, float pivot_tole
     }
 
     normalise_rows(K, B, stride, n);
-    return 0;
+    return Inversion::done;
 }
 
 void plain_solve(const float* B, std::size_t stride, int n, const float AC[], float D[])

@@ -2,25 +2,20 @@
 // makes of it.
 //
 // A program provides its model, derived from ModelCore (which carries what
-// every model shares), and in the model's namespace these steps, in the
-// order the run uses them (the run finds them through the model's type):
-//   read_structure(run, s)        counts, joints, members and restraints
-//                                 with their echo, everything up to the loads;
-//   global_stiffness(s, i, sms, raw)  member i's stiffness in global axes and
-//                                 the raw degrees of freedom of its rows;
-//   equivalent_joint_loads(s, AE) member loads turned into joint loads;
-//   member_end_actions(s, D)      end actions in member axes, added to AML;
-//   allowables(s, i)              member i's allowable forces.
-// Its ProgramTables describe, in report order, everything else it writes:
-// the header, its lines of the zero-diagonal stop, the echo of the loads,
-// the results tables, the member checks, its CSV and summary layouts, and
-// how its drawing shows the structure.
+// every model shares), the five steps that the concept AnalysisProgram
+// below names, in the model's namespace (the run finds them through the
+// model's type), and its ProgramTables: in report order, everything else it
+// writes (the header, its lines of the zero-diagonal stop, the echo of the
+// loads, the results tables, the member checks, its CSV and summary layouts,
+// and how its drawing shows the structure).
 #pragma once
 
+#include <concepts>
 #include <cstdio>
 #include <memory>
 
 #include "drawing.h"
+#include "format_check.h"
 #include "load_input.h"
 #include "member_check.h"
 #include "model_core.h"
@@ -44,12 +39,53 @@ struct ProgramTables {
     DrawingLayout drawing;
 };
 
+// The steps of a program, in the order the run uses them:
+//   read_structure(run, s)            counts, joints, members and restraints
+//                                     with their echo, everything up to the
+//                                     loads;
+//   global_stiffness(s, i, sms, raw)  member i's stiffness in global axes and
+//                                     the raw degrees of freedom of its rows;
+//   equivalent_joint_loads(s, AE)     member loads turned into joint loads,
+//                                     subtracted from AE (raw order);
+//   member_end_actions(s, D)          end actions in member axes from the
+//                                     displacements D (raw order), added to
+//                                     the member loads AML;
+//   allowables(s, i)                  member i's allowable forces.
+template <class Model>
+concept AnalysisProgram =
+    std::derived_from<Model, ModelCore> &&
+    requires(AnalysisRun& run, Model& s, const Model& cs, int i, MemberMatrix& sms, int raw[], float AE[],
+             const float D[]) {
+        { read_structure(run, s) } -> std::same_as<void>;
+        { global_stiffness(cs, i, sms, raw) } -> std::same_as<void>;
+        { equivalent_joint_loads(cs, AE) } -> std::same_as<void>;
+        { member_end_actions(s, D) } -> std::same_as<void>;
+        { allowables(cs, i) } -> std::same_as<Allowables>;
+    };
+
+// Every printf format of the tables takes the arguments its writer passes:
+// the titles with the revision; the zero-diagonal lines with equation
+// numbers and counts; the echo rows with a joint or member number and up to
+// twelve reals; the results rows with up to twelve reals; the member rows
+// with the member number, each end action and each limit.
+constexpr bool formats_fit(const ProgramTables& p)
+{
+    using namespace format;
+    const DiagonalFailureLines& z = p.diagonal_failure;
+    return takes(p.identity.html_title, "f") && takes(p.identity.text_title, "f") && takes(z.entry, "i") &&
+           absent_or_takes(z.array_size, "i") && absent_or_takes(z.counts, "iiii") &&
+           takes_up_to(p.loads.joint_row, "i", 12) && takes_up_to(p.loads.member_row, "i", 12) &&
+           (p.loads.member_text_row == nullptr || takes_up_to(p.loads.member_text_row, "i", 12)) &&
+           takes_up_to(p.displacements.row, "", 12) && takes(p.check.row.open, "i") &&
+           takes(p.check.row.value, "f") && takes(p.check.limit_row.cell, "f");
+}
+
 // The whole run: input and echo, assembly, the zero-diagonal stop and the
 // inversion (all before the loads are read), the loads, the solution, the
 // end actions, then the report's results, the CSV file and the summary.
 // Returns the exit status: 0 when the run completes, the status of its stop
 // otherwise (the stop has said why on the console and in the report).
-template <class Model> int run_program(const ProgramTables& p)
+template <AnalysisProgram Model> int run_program(const ProgramTables& p)
 {
     AnalysisRun run(p.identity, p.footer_on_error);
     try {
@@ -90,7 +126,7 @@ template <class Model> int run_program(const ProgramTables& p)
     } catch (const RunStop& stop) {
         return stop.status;
     }
-    std::printf("successfully completed\n");
+    say("successfully completed\n");
     return 0;
 }
 

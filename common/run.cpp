@@ -1,5 +1,8 @@
 #include "run.h"
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace qm {
@@ -9,9 +12,9 @@ AnalysisRun::AnalysisRun(const ProgramIdentity& id, bool footer_on_error) : id_(
 }
 
 // A file that cannot be opened is a failure: it ends the run with status 1.
-void AnalysisRun::trouble_opening(const char* path)
+void AnalysisRun::trouble_opening(const char* path, const std::string& reason)
 {
-    std::printf("  trouble opening %s\n", path);
+    say("  trouble opening %s: %s\n", path, reason.c_str());
     discard_all();
     close_input();
     throw RunStop{1};
@@ -21,7 +24,7 @@ void AnalysisRun::trouble_opening(const char* path)
 // file stays: neither what this run began nor what an earlier run left.
 void AnalysisRun::trouble_writing(const OutputFile& f)
 {
-    std::printf("  trouble writing %s: %s\n", f.path().c_str(), f.reason().c_str());
+    say("  trouble writing %s: %s\n", f.path().c_str(), f.reason().c_str());
     discard_all();
     static const char* const all[] = {".htm", ".csv", ".svg", ".txt", nullptr};
     remove_results(all);
@@ -45,7 +48,7 @@ void AnalysisRun::open_or_stop(OutputFile& f, const char* suffix)
 {
     std::string path = std::string(id_.type_name) + suffix;
     if (!f.open(path))
-        trouble_opening(path.c_str());
+        trouble_opening(path.c_str(), f.reason());
 }
 
 void AnalysisRun::close_or_stop(OutputFile& f)
@@ -54,12 +57,26 @@ void AnalysisRun::close_or_stop(OutputFile& f)
         trouble_writing(f);
 }
 
-void AnalysisRun::start()
+// Only a regular file is read: a directory would open and read as an empty
+// file, and a pipe or a device might never end.
+void AnalysisRun::open_input()
 {
     std::snprintf(input_path_, sizeof input_path_, "%s.in", id_.type_name);
+    struct stat st;
+    if (::stat(input_path_, &st) != 0)
+        trouble_opening(input_path_, std::strerror(errno));
+    if (S_ISDIR(st.st_mode))
+        trouble_opening(input_path_, std::strerror(EISDIR));
+    if (!S_ISREG(st.st_mode))
+        trouble_opening(input_path_, "not a regular file");
     input_ = std::fopen(input_path_, "r");
     if (!input_)
-        trouble_opening(input_path_);
+        trouble_opening(input_path_, std::strerror(errno));
+}
+
+void AnalysisRun::start()
+{
+    open_input();
     scanner_.attach(input_);
     open_or_stop(htm_, ".htm");
     report.attach(htm_.file());
@@ -149,7 +166,7 @@ void AnalysisRun::fail(const char* label, int index, const std::string& what)
 
 void AnalysisRun::stop_with(const std::string& message)
 {
-    std::printf("%s\n", message.c_str());
+    say("%s\n", message.c_str());
     report.printf("\nERROR\t%s\n", message.c_str());
     stop();
 }

@@ -16,6 +16,7 @@
 #include <string>
 #include <type_traits>
 
+#include "console.h"
 #include "html_report.h"
 #include "output_file.h"
 #include "scanner.h"
@@ -72,7 +73,8 @@ public:
 private:
     void read_record(const char* label, int index, const char* fmt, const ScanField* fields, int n);
     std::string where(const char* label, int index, int line) const;
-    [[noreturn]] void trouble_opening(const char* path);
+    [[noreturn]] void trouble_opening(const char* path, const std::string& reason);
+    void open_input();
     void open_or_stop(OutputFile& f, const char* suffix);
     void close_or_stop(OutputFile& f);
     [[noreturn]] void trouble_writing(const OutputFile& f);

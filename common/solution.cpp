@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace qm {
 
 void SolutionVectors::clear()
 {
-    for (auto* vec : {&AE, &AC, &D, &AR})
+    for (auto* vec : {&AE, &AC, &Deq, &AReq, &D, &AR})
         std::fill(vec->begin(), vec->end(), 0.0f);
 }
 
@@ -37,7 +36,7 @@ void check_diagonal(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& d
     for (const char* line : lines.report_head)
         if (line)
             rep.printf("%s", line);
-    std::printf("%s", lines.console);
+    say("%s", lines.console);
     for (int j = 1; j <= n; ++j)
         if (sm.k(j, j) == 0.0f)
             rep.printf(lines.entry, j);
@@ -61,9 +60,17 @@ static std::string dof_text(const DofNumbering& dofs, const DofNames& names, int
 void invert_or_stop(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, const DofNames& names)
 {
     int failed = 0;
-    if (sm.invert(dofs.n, pivot_tolerance, &failed) == 2)
+    switch (sm.invert(dofs.n, pivot_tolerance, &failed)) {
+    case Inversion::done: return;
+    case Inversion::unstable:
         run.stop_with("unstable or ill-conditioned structure: no stiffness left against " +
                       dof_text(dofs, names, failed));
+    case Inversion::over_capacity:
+        // The readers keep n within the capacity; reaching this is a fault
+        // of the program, stopped rather than solved with a partial matrix.
+        run.stop_with("too many equations: " + std::to_string(dofs.n) + " exceed the capacity of " +
+                      std::to_string(sm.capacity()));
+    }
 }
 
 double equilibrium_residual(const MemberSet& members, const DofNumbering& dofs, const float AC[], const double D[],
@@ -139,6 +146,31 @@ static int refine(StiffnessMatrix& sm, const MemberSet& members, const DofNumber
     return steps;
 }
 
+// The largest change refinement made to a displacement, relative to the
+// largest refined displacement.
+static double largest_change(const std::vector<double>& plain, const float refined[], int n)
+{
+    double change = 0.0, largest = 0.0;
+    for (int e = 1; e <= n; ++e) {
+        change = std::max(change, std::fabs(refined[e] - plain[e]));
+        largest = std::max(largest, std::fabs(static_cast<double>(refined[e])));
+    }
+    return largest > 0.0 ? change / largest : 0.0;
+}
+
+static void say_refined(int steps, double residual, double change)
+{
+    const char* plural = steps == 1 ? "" : "s";
+    if (change > ill_conditioned_change)
+        say("ill-conditioned equations: the single-precision solution, off by %.2g %% of the largest "
+            "displacement, was refined in %d step%s to equilibrium within %.0e of the largest load\n",
+            100.0 * change, steps, plural, residual);
+    else
+        say("the single-precision solution was refined in %d step%s to equilibrium within %.0e of the largest "
+            "load\n",
+            steps, plural, residual);
+}
+
 void solve(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, const MemberSet& members, const float AJ[],
            SolutionVectors& v, const DofNames& names)
 {
@@ -146,23 +178,23 @@ void solve(AnalysisRun& run, StiffnessMatrix& sm, const DofNumbering& dofs, cons
     int total = n + dofs.nr;
     for (int q = 1; q <= total; ++q)
         v.AC[dofs.equation(q)] = AJ[q] + v.AE[q];
-    sm.solve_displacements(n, v.AC.data(), v.D.data());
+    sm.solve_displacements(n, v.AC.data(), v.Deq.data());
 
     std::vector<double> D(static_cast<size_t>(n) + 1), r(D.size());
     for (int e = 1; e <= n; ++e)
-        D[e] = v.D[e];
+        D[e] = v.Deq[e];
     int worst = 0;
     double residual = equilibrium_residual(members, dofs, v.AC.data(), D.data(), r.data(), &worst);
     if (!(residual <= residual_tolerance)) {
-        int steps = refine(sm, members, dofs, v.AC.data(), v.D.data(), &residual, &worst);
+        int steps = refine(sm, members, dofs, v.AC.data(), v.Deq.data(), &residual, &worst);
         if (!(residual <= refined_tolerance))
             run.stop_with("unstable or ill-conditioned structure: the loads find no equilibrium at " +
                           dof_text(dofs, names, worst));
-        std::printf("ill-conditioned equations: the solution was refined in %d step%s\n", steps, steps == 1 ? "" : "s");
+        say_refined(steps, residual, largest_change(D, v.Deq.data(), n));
     }
 
-    sm.support_reactions(n, dofs.nr, v.AC.data(), v.D.data(), v.AR.data());
-    expand_to_joints(dofs, v.D.data(), v.AR.data());
+    sm.support_reactions(n, dofs.nr, v.AC.data(), v.Deq.data(), v.AReq.data());
+    expand_to_joints(dofs, v.Deq.data(), v.AReq.data(), v.D.data(), v.AR.data());
 }
 
 } // namespace qm

@@ -111,10 +111,10 @@ void StiffnessMatrix::restore_assembled(float* K, int n) const
         K[e.i * stride_ + e.j] = e.value;
 }
 
-int StiffnessMatrix::invert(int n, float pivot_tolerance, int* failed)
+Inversion StiffnessMatrix::invert(int n, float pivot_tolerance, int* failed)
 {
     if (n > C_)
-        return 1;
+        return Inversion::over_capacity;
     inverse_ = Inverse::none;
     keep_assembled(n);
     // The elimination may write anywhere in the free block.
@@ -124,33 +124,34 @@ int StiffnessMatrix::invert(int n, float pivot_tolerance, int* failed)
     }
     Elimination e = eliminate(K_.get(), stride_, n, pivot_tolerance, first_.data(), last_.data(), B_.get(),
                               threads_for(n), record_, failed);
-    int status = 2;
+    Inversion outcome = Inversion::unstable;
     if (e == Elimination::done && inverse_stays_finite(record_)) {
         inverse_ = Inverse::recorded;
-        status = 0;
+        outcome = Inversion::done;
     } else if (e != Elimination::pivot_failed) {
         restore_assembled(K_.get(), n);
-        status = plain_invert(K_.get(), B_.get(), stride_, n, pivot_tolerance, failed);
-        if (status == 0)
+        outcome = plain_invert(K_.get(), B_.get(), stride_, n, pivot_tolerance, failed);
+        if (outcome == Inversion::done)
             inverse_ = Inverse::formed;
     }
     if (replaying)
-        replay_plain(n, pivot_tolerance, status, *failed);
-    return status;
+        replay_plain(n, pivot_tolerance, outcome, *failed);
+    return outcome;
 }
 
 // The plain loop on the matrix as assembled must stop at the same pivot, or
 // not at all.
-void StiffnessMatrix::replay_plain(int n, float pivot_tolerance, [[maybe_unused]] int status,
+void StiffnessMatrix::replay_plain(int n, float pivot_tolerance, [[maybe_unused]] Inversion outcome,
                                    [[maybe_unused]] int failed)
 {
     plain_K_.assign(stride_ * (n + 1), 0.0f);
     plain_B_.assign(stride_ * (n + 1), 0.0f);
     restore_assembled(plain_K_.data(), n);
     int plain_failed = 0;
-    [[maybe_unused]] int plain_status =
+    [[maybe_unused]] Inversion plain_outcome =
         plain_invert(plain_K_.data(), plain_B_.data(), stride_, n, pivot_tolerance, &plain_failed);
-    assert(plain_status == status && (status == 0 || plain_failed == failed) && "the plain loop stops elsewhere");
+    assert(plain_outcome == outcome && (outcome == Inversion::done || plain_failed == failed) &&
+           "the plain loop stops elsewhere");
 }
 
 void StiffnessMatrix::check_displacements(int n, const float AC[], [[maybe_unused]] const float D[]) const
@@ -168,6 +169,7 @@ void StiffnessMatrix::check_displacements(int n, const float AC[], [[maybe_unuse
 // printf shows the difference.
 void StiffnessMatrix::solve_displacements(int n, const float AC[], float D[])
 {
+    assert(inverse_ != Inverse::none && "solve_displacements needs an inversion that ended done");
     if (inverse_ == Inverse::recorded && !std::all_of(AC + 1, AC + n + 1, [](float x) { return std::isfinite(x); }))
         form_inverse();
     if (inverse_ != Inverse::recorded) {
@@ -212,6 +214,7 @@ void StiffnessMatrix::form_inverse()
 
 float StiffnessMatrix::b(int i, int j)
 {
+    assert(inverse_ != Inverse::none && "B read before an inversion that ended done");
     if (inverse_ == Inverse::recorded)
         form_inverse();
     return B_[static_cast<std::size_t>(i) * stride_ + j];
@@ -219,6 +222,7 @@ float StiffnessMatrix::b(int i, int j)
 
 void StiffnessMatrix::apply_inverse(const double r[], double out[], int n)
 {
+    assert(inverse_ != Inverse::none && "B applied before an inversion that ended done");
     if (inverse_ == Inverse::recorded) {
         assert(n == record_.n);
         apply_recorded_inverse(record_, r, out);
@@ -244,26 +248,13 @@ void StiffnessMatrix::support_reactions(int n, int nr, const float AC[], const f
     }
 }
 
-void expand_to_joints(const DofNumbering& dofs, float D[], float AR[])
+void expand_to_joints(const DofNumbering& dofs, const float Deq[], const float AReq[], float D[], float AR[])
 {
     int total = dofs.n + dofs.nr;
-    int c = dofs.n;
-    for (int q = total; q >= 1; --q) {
-        if (dofs.rl[q] != 0) {
-            D[q] = 0.0f;
-        } else {
-            D[q] = D[c];
-            --c;
-        }
-    }
-    c = dofs.n;
     for (int q = 1; q <= total; ++q) {
-        if (dofs.rl[q] == 1) {
-            AR[q] = AR[c + 1];
-            ++c;
-        } else {
-            AR[q] = 0.0f;
-        }
+        bool restrained = dofs.rl[q] != 0;
+        D[q] = restrained ? 0.0f : Deq[dofs.equation(q)];
+        AR[q] = restrained ? AReq[dofs.equation(q)] : 0.0f;
     }
 }
 

@@ -23,6 +23,7 @@
 
 #include "dof_numbering.h"
 #include "elimination.h"
+#include "plain_gauss_jordan.h"
 
 namespace qm {
 
@@ -76,13 +77,14 @@ public:
     void assemble_member(const MemberMatrix& sms, const int raw[], const DofNumbering& dofs);
 
     // Gauss-Jordan inversion of the n x n block, without pivoting.
-    // Returns 0 on success, 1 when n exceeds the capacity (nothing changed),
-    // 2 when a pivot is not finite, not positive or below pivot_tolerance
-    // times the diagonal it started from; *failed then holds its equation.
+    // over_capacity when n exceeds the capacity (nothing changed); unstable
+    // when a pivot is not finite, not positive or below pivot_tolerance times
+    // the diagonal it started from, *failed then holding its equation.
     // K's free block is scratch afterwards.
-    int invert(int n, float pivot_tolerance, int* failed);
+    Inversion invert(int n, float pivot_tolerance, int* failed);
 
-    // D = B * AC over 1..n, summed over j in increasing order.
+    // D = B * AC over 1..n, summed over j in increasing order. Needs an
+    // inversion that ended done.
     void solve_displacements(int n, const float AC[], float D[]);
     // out = B * r over 1..n in double precision (corrections of the
     // displacements); its rounding follows no other computation.
@@ -99,7 +101,7 @@ private:
     void keep_assembled(int n);
     void restore_assembled(float* K, int n) const;
     void form_inverse();
-    void replay_plain(int n, float pivot_tolerance, int status, int failed);
+    void replay_plain(int n, float pivot_tolerance, Inversion outcome, int failed);
     void check_displacements(int n, const float AC[], const float D[]) const;
 
     int C_;
@@ -121,8 +123,8 @@ private:
     std::vector<float> plain_K_, plain_B_; // debug builds: the plain loop's own run
 };
 
-// Rewrites D and AR from equation order into raw order (in place): restrained
-// degrees of freedom get displacement 0, free ones reaction 0.
-void expand_to_joints(const DofNumbering& dofs, float D[], float AR[]);
+// D and AR in raw (joint) order from Deq and AReq in equation order:
+// restrained degrees of freedom get displacement 0, free ones reaction 0.
+void expand_to_joints(const DofNumbering& dofs, const float Deq[], const float AReq[], float D[], float AR[]);
 
 } // namespace qm

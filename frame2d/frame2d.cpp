@@ -3,8 +3,15 @@
 
 namespace frame2d {
 
-const qm::ProgramTables tables = {
+static double flexural_rigidity(const qm::ModelCore& s, int i, qm::MemberAxis)
+{
+    const Section& sec = static_cast<const StructureModel&>(s).sec[i];
+    return static_cast<double>(sec.E) * sec.Iz;
+}
+
+constexpr qm::ProgramTables tables = {
     .identity = {.program = "frame2d",
+                 .structure = "plane frame",
                  .type_name = "planefr",
                  .html_title = "Plane Frame analysis      rev %3.2f\n<BR>",
                  .text_title = "Plane Frame analysis\t\t\trev %3.2f",
@@ -77,7 +84,14 @@ const qm::ProgramTables tables = {
         },
     .csv = {.reactions_apart = false, .dummy_list = true, .final_newline = true},
     .summary = {.counts_line = false, .blank_lines = 1},
-    .drawing = {.view = qm::View::plane, .bending = true, .translation = {1, 2, 0}, .rotation = {0, 0, 3}},
+    .drawing = {.view = qm::View::plane,
+                .bending = true,
+                .translation = {1, 2, 0},
+                .rotation = {0, 0, 3},
+                .planes = {{.axis = qm::MemberAxis::y, .shear = {2, 5}, .moment = {3, 6}}},
+                .flexural_rigidity = flexural_rigidity},
 };
+
+static_assert(qm::formats_fit(tables), "a format of the tables does not take what its writer passes");
 
 } // namespace frame2d

@@ -1,8 +1,9 @@
 // frame2d: linear-elastic analysis of a plane frame ("planefr.in") with an
 // allowable-stress check of every member.
 #include "frame2d.h"
+#include "program_main.h"
 
-int main()
+int main(int argc, char* argv[])
 {
-    return qm::run_program<frame2d::StructureModel>(frame2d::tables);
+    return qm::program_main<frame2d::StructureModel>(argc, argv, frame2d::tables);
 }

@@ -3,8 +3,16 @@
 
 namespace frame3d {
 
-const qm::ProgramTables tables = {
+// Bending along member y is about member z, along member z about member y.
+static double flexural_rigidity(const qm::ModelCore& s, int i, qm::MemberAxis axis)
+{
+    const Section& sec = static_cast<const StructureModel&>(s).sec[i];
+    return static_cast<double>(sec.E) * (axis == qm::MemberAxis::y ? sec.iz : sec.iy);
+}
+
+constexpr qm::ProgramTables tables = {
     .identity = {.program = "frame3d",
+                 .structure = "space frame",
                  .type_name = "spacefr",
                  .html_title = "Space Frame analysis      rev %3.2f\n<BR>",
                  .text_title = "Space Frame analysis\t\t\trev %3.2f",
@@ -97,7 +105,15 @@ const qm::ProgramTables tables = {
         },
     .csv = {.reactions_apart = true, .dummy_list = true, .final_newline = false},
     .summary = {.counts_line = false, .blank_lines = 1},
-    .drawing = {.view = qm::View::space, .bending = true, .translation = {1, 2, 3}, .rotation = {4, 5, 6}},
+    .drawing = {.view = qm::View::space,
+                .bending = true,
+                .translation = {1, 2, 3},
+                .rotation = {4, 5, 6},
+                .planes = {{.axis = qm::MemberAxis::y, .shear = {2, 8}, .moment = {6, 12}},
+                           {.axis = qm::MemberAxis::z, .shear = {3, 9}, .moment = {5, 11}}},
+                .flexural_rigidity = flexural_rigidity},
 };
+
+static_assert(qm::formats_fit(tables), "a format of the tables does not take what its writer passes");
 
 } // namespace frame3d

@@ -2,14 +2,15 @@
 # Runs every fuzz harness of a build for a while, one after the other.
 #   fuzz/run.sh BUILD_DIR SECONDS [PROGRAM...]
 # Each starts from the shipped examples, the inputs of the reference tests
-# and the corpus kept in fuzz/corpus/<program>/ (earlier findings), in a
-# scratch copy; a new finding is left in the scratch directory and named.
+# and the corpus kept in fuzz/corpus/<program>/ (earlier findings; for
+# modelprep, answer streams), in a scratch copy; a new finding is left in the
+# scratch directory and named.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(dirname "$here")"
 build="$(cd "$1" && pwd)"; seconds="$2"; shift 2
 programs=("$@")
-[ ${#programs[@]} -gt 0 ] || programs=(frame3d frame2d truss3d truss2d grillage girder)
+[ ${#programs[@]} -gt 0 ] || programs=(frame3d frame2d truss3d truss2d grillage girder modelprep)
 declare -A stems=([frame3d]=spacefr [frame2d]=planefr [truss3d]=spacetr [truss2d]=planetr [grillage]=grid [girder]=beam)
 status=0
 for p in "${programs[@]}"; do
@@ -17,7 +18,7 @@ for p in "${programs[@]}"; do
     [ -x "$harness" ] || continue
     work="$(mktemp -d)"
     mkdir -p "$work/corpus" "$work/findings"
-    stem="${stems[$p]}"
+    stem="${stems[$p]:-none}"
     cp "$root/examples/$stem/$stem.in" "$work/corpus/example" 2>/dev/null || true
     for f in "$root"/tests/golden/"$p"/*/"$stem".in; do
         [ -f "$f" ] && cp "$f" "$work/corpus/golden-$(basename "$(dirname "$f")")"

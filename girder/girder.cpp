@@ -3,8 +3,15 @@
 
 namespace girder {
 
-const qm::ProgramTables tables = {
+static double flexural_rigidity(const qm::ModelCore& s, int i, qm::MemberAxis)
+{
+    const StructureModel& beam = static_cast<const StructureModel&>(s);
+    return static_cast<double>(beam.E) * beam.sec[i].Ix;
+}
+
+constexpr qm::ProgramTables tables = {
     .identity = {.program = "girder",
+                 .structure = "continuous beam",
                  .type_name = "beam",
                  .html_title = "BEAM analysis      rev %3.2f\n<BR>",
                  .text_title = "BEAM analysis\t\t\trev %3.2f",
@@ -78,7 +85,14 @@ const qm::ProgramTables tables = {
         },
     .csv = {.reactions_apart = false, .dummy_list = false, .final_newline = true},
     .summary = {.counts_line = false, .blank_lines = 0},
-    .drawing = {.view = qm::View::beam, .bending = true, .translation = {0, 1, 0}, .rotation = {0, 0, 2}},
+    .drawing = {.view = qm::View::beam,
+                .bending = true,
+                .translation = {0, 1, 0},
+                .rotation = {0, 0, 2},
+                .planes = {{.axis = qm::MemberAxis::y, .shear = {1, 3}, .moment = {2, 4}}},
+                .flexural_rigidity = flexural_rigidity},
 };
+
+static_assert(qm::formats_fit(tables), "a format of the tables does not take what its writer passes");
 
 } // namespace girder

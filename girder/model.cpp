@@ -50,7 +50,7 @@ static void read_header(qm::AnalysisRun& run, StructureModel& s)
     rep.printf("<TR>\n<TD>\n");
     rep.printf("\nERROR\tdivide by 0\n");
     rep.printf("</TD>\n</TR>\n");
-    std::printf("\nERROR - length was 0\n");
+    qm::say("\nERROR - length was 0\n");
     run.stop();
 }
 

@@ -3,8 +3,16 @@
 
 namespace grillage {
 
-const qm::ProgramTables tables = {
+// Members bend in the vertical plane, about member y (z cross x).
+static double flexural_rigidity(const qm::ModelCore& s, int i, qm::MemberAxis)
+{
+    const Section& sec = static_cast<const StructureModel&>(s).sec[i];
+    return static_cast<double>(sec.E) * sec.Iy;
+}
+
+constexpr qm::ProgramTables tables = {
     .identity = {.program = "grillage",
+                 .structure = "grid",
                  .type_name = "grid",
                  .html_title = "Grid analysis      rev %3.2f\n<BR>",
                  .text_title = "Grid analysis\t\t\trev %3.2f",
@@ -83,7 +91,14 @@ const qm::ProgramTables tables = {
         },
     .csv = {.reactions_apart = false, .dummy_list = true, .final_newline = true},
     .summary = {.counts_line = false, .blank_lines = 1},
-    .drawing = {.view = qm::View::grid, .bending = true, .translation = {0, 0, 3}, .rotation = {1, 2, 0}},
+    .drawing = {.view = qm::View::grid,
+                .bending = true,
+                .translation = {0, 0, 3},
+                .rotation = {1, 2, 0},
+                .planes = {{.axis = qm::MemberAxis::z, .shear = {3, 6}, .moment = {2, 5}}},
+                .flexural_rigidity = flexural_rigidity},
 };
+
+static_assert(qm::formats_fit(tables), "a format of the tables does not take what its writer passes");
 
 } // namespace grillage

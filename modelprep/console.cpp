@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "stop.h"
+
 namespace modelprep {
 
 namespace {
@@ -66,6 +68,13 @@ bool scan_word(const char* p, Answer& a)
     return p != start;
 }
 
+bool only_blanks(const char* p)
+{
+    while (std::isspace(static_cast<unsigned char>(*p)))
+        ++p;
+    return *p == '\0';
+}
+
 bool scan(const std::string& line, const char* format, Answer& a)
 {
     const char* p = line.c_str();
@@ -81,7 +90,7 @@ bool scan(const std::string& line, const char* format, Answer& a)
             return false;
         }
     }
-    return true;
+    return format[1] == 's' || only_blanks(p);
 }
 
 void say_expected(const char* format)
@@ -94,23 +103,36 @@ void say_expected(const char* format)
         std::printf("  expected %i %ss separated by commas\n", n, kind);
 }
 
+// The line answered to the prompt just printed.
+std::string answer()
+{
+    std::fflush(stdout);
+    std::string line;
+    if (!next_line(line)) {
+        std::printf("\n  dialogue not completed: end of input, nothing written\n");
+        throw Stop{1};
+    }
+    return line;
+}
+
 } // namespace
 
 Answer ask(const char* prompt, int number, const char* scan_format)
 {
     Answer a;
-    std::string line;
     for (;;) {
         std::printf(prompt, number);
-        std::fflush(stdout);
-        if (!next_line(line)) {
-            std::printf("\n  dialogue not completed: end of input, nothing written\n");
-            std::exit(1);
-        }
-        if (scan(line, scan_format, a))
+        a.line = answer();
+        if (scan(a.line, scan_format, a))
             return a;
         say_expected(scan_format);
     }
+}
+
+std::string ask_line(const char* prompt)
+{
+    std::fputs(prompt, stdout);
+    return answer();
 }
 
 } // namespace modelprep

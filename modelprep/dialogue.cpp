@@ -1,9 +1,9 @@
 #include "dialogue.h"
 
-#include <climits>
 #include <cstdio>
 
 #include "console.h"
+#include "stop.h"
 
 namespace modelprep {
 
@@ -27,15 +27,26 @@ int shown(int number, int plus)
     return static_cast<int>(static_cast<unsigned>(number) + static_cast<unsigned>(plus));
 }
 
-// One restrained joint, loaded joint or loaded member: its number, asked
-// again while it is above `limit`, then its values. Written as the number on
-// one line and the values, joined by commas, on the next.
-void ask_entry(InputFile& file, const char* number_prompt, long long limit, std::span<const EntryQuestion> questions)
+// Whether a joint or member number lies in 1..limit; if not, it is named, so
+// that a typo is asked again here rather than stopping the analysis later.
+bool within(const char* what, int number, long long limit)
+{
+    if (number >= 1 && number <= limit)
+        return true;
+    std::printf("  %s %i is outside 1..%lld\n", what, number, limit);
+    return false;
+}
+
+// One restrained joint, loaded joint or loaded member (`what`): its number,
+// asked again while it is outside 1..limit, then its values. Written as the
+// number on one line and the values, joined by commas, on the next.
+void ask_entry(InputFile& file, const char* number_prompt, const char* what, long long limit,
+               std::span<const EntryQuestion> questions)
 {
     int number;
     do
         number = ask_whole(number_prompt);
-    while (number > limit);
+    while (!within(what, number, limit));
     std::array<int, 12> whole{};
     std::array<float, 12> real{};
     int count = 0;
@@ -58,14 +69,17 @@ void ask_entry(InputFile& file, const char* number_prompt, long long limit, std:
     file.print("\n");
 }
 
-void ask_member(const StructureType& t, InputFile& file, int i)
+void ask_member(const StructureType& t, InputFile& file, int i, long long nj)
 {
     Member v;
     if (t.is_beam()) {
         v.L = inches(ask(" enter the length in feet for member %i = ", i, "%f").real[0]);
         v.A = ask(" enter cross-sectional area (in^2) for member %i = ", i, "%f").real[0];
     } else {
-        Answer ends = ask("\nenter the start joint and end joint for member %i = ", i, "%i,%i");
+        Answer ends;
+        do
+            ends = ask("\nenter the start joint and end joint for member %i = ", i, "%i,%i");
+        while (!within("joint", ends.whole[0], nj) || !within("joint", ends.whole[1], nj));
         v.jj = ends.whole[0];
         v.jk = ends.whole[1];
         v.A = ask("enter the cross-sectional area for member %i = ", i, "%f").real[0];
@@ -144,26 +158,41 @@ void ask_loads(const StructureType& t, InputFile& file, const Counts& c)
     if (loaded_joints != 0) {
         for (int k = 1; k <= loaded_joints; ++k)
             ask_entry(file, t.is_beam() ? "\n enter the loaded joint number = " : "\nenter the loaded joint number = ",
-                      c.nj, t.joint_load);
+                      "joint", c.nj, t.joint_load);
         std::printf("\n");
     }
     for (int k = 1; k <= loaded_members; ++k)
         ask_entry(file, t.is_beam() ? "\n enter the loaded member number = " : "\nenter the loaded member number = ",
-                  c.m, t.member_load);
+                  "member", c.m, t.member_load);
+}
+
+// An existing input file is replaced only on a "y" (or "Y", "yes"); any
+// other answer keeps it and ends the dialogue with nothing written.
+void confirm_replacing(const InputFile& file)
+{
+    std::printf("  %s exists already.", file.name().c_str());
+    std::string answer = ask_line(" Replace it (y/n)? ");
+    size_t first = answer.find_first_not_of(" \t");
+    if (first != std::string::npos && (answer[first] == 'y' || answer[first] == 'Y'))
+        return;
+    std::printf("  %s kept, nothing written\n", file.name().c_str());
+    throw Stop{0};
 }
 
 } // namespace
 
-Structure ask_structure(const StructureType& t)
+Structure ask_structure(const StructureType& t, const std::string& folder)
 {
-    Structure s{.file = InputFile(t.word)};
+    Structure s{.file = InputFile(folder, t.word)};
+    if (s.file.replaces())
+        confirm_replacing(s.file);
     std::printf("\n %s\n\n", t.banner);
     Counts c = ask_parameters(t, s.file);
     s.m = c.m;
     if (!t.is_beam())
         ask_joints(t, s.file, c.nj);
     for (int i = 1; i <= c.m; ++i) {
-        ask_member(t, s.file, i);
+        ask_member(t, s.file, i, c.nj);
         if (t.is_beam())
             std::printf("\n");
     }
@@ -172,7 +201,7 @@ Structure ask_structure(const StructureType& t)
     for (int k = 1; k <= c.nrj; ++k)
         ask_entry(s.file,
                   t.is_beam() ? "\n enter the restrained joint number = " : "\nenter the restrained joint number = ",
-                  LLONG_MAX, t.restraint);
+                  "joint", c.nj, t.restraint);
     std::printf("\n");
     ask_loads(t, s.file, c);
     return s;

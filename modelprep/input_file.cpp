@@ -3,8 +3,9 @@
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
+
+#include "stop.h"
 
 namespace modelprep {
 
@@ -26,17 +27,18 @@ std::FILE* open_temporary(const std::string& name, std::string& temporary)
 
 } // namespace
 
-InputFile::InputFile(const char* word)
+InputFile::InputFile(const std::string& folder, const char* word)
 {
-    char name[256];
-    std::snprintf(name, sizeof name, "%s.in", word);
-    name_ = name;
+    name_ = std::string(word) + ".in";
+    if (!folder.empty())
+        name_ = (std::filesystem::path(folder) / name_).string();
     // An existing file must be writable where it stands ("r+" neither makes
     // nor truncates it), and the directory must take the temporary file.
     std::error_code ec;
     bool usable = true;
     if (std::filesystem::exists(name_, ec)) {
-        std::FILE* existing = std::fopen(name, "r+");
+        replaces_ = true;
+        std::FILE* existing = std::fopen(name_.c_str(), "r+");
         usable = existing != nullptr;
         if (existing)
             std::fclose(existing);
@@ -44,8 +46,8 @@ InputFile::InputFile(const char* word)
     std::string temporary;
     std::FILE* probe = usable ? open_temporary(name_, temporary) : nullptr;
     if (!probe) {
-        std::printf("  trouble opening %s\n", name);
-        std::exit(1);
+        std::printf("  trouble opening %s\n", name_.c_str());
+        throw Stop{1};
     }
     std::fclose(probe);
     std::remove(temporary.c_str());
@@ -84,7 +86,7 @@ void InputFile::commit() const
     if (f)
         std::remove(temporary.c_str());
     std::printf("  trouble writing %s\n", name_.c_str());
-    std::exit(1);
+    throw Stop{1};
 }
 
 } // namespace modelprep

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "dof_numbering.h"
+#include "format_check.h"
 #include "harness.h"
 #include "member_check.h"
 #include "scanner.h"
@@ -44,9 +45,10 @@ TEST(DofNumbering, ExpansionPutsValuesBackInJointOrder)
         dofs.set_flag(q, flags[q - 1]);
     dofs.number(3, 3);
     // Displacements of equations 1..3 (raw 3, 4, 5), reactions of 4..6 (raw 1, 2, 6).
-    float D[7] = {0, 30, 40, 50, 99, 99, 99};
-    float AR[7] = {0, 99, 99, 99, 10, 20, 60};
-    qm::expand_to_joints(dofs, D, AR);
+    float Deq[7] = {0, 30, 40, 50, 99, 99, 99};
+    float AReq[7] = {0, 99, 99, 99, 10, 20, 60};
+    float D[7], AR[7];
+    qm::expand_to_joints(dofs, Deq, AReq, D, AR);
     float D_raw[] = {0, 0, 30, 40, 50, 0};
     float AR_raw[] = {10, 20, 0, 0, 0, 60};
     for (int q = 1; q <= 6; ++q) {
@@ -62,7 +64,7 @@ TEST(Inversion, OneByOneGivesTheReciprocal)
     qm::StiffnessMatrix sm(4);
     sm.k(1, 1) = 8.0f;
     int failed = 0;
-    ASSERT_EQ(sm.invert(1, 1e-6f, &failed), 0);
+    ASSERT_EQ(sm.invert(1, 1e-6f, &failed), qm::Inversion::done);
     EXPECT_EQ(sm.b(1, 1), 0.125f);
 }
 
@@ -75,7 +77,7 @@ TEST(Inversion, KnownThreeByThree)
         for (int j = 0; j < 3; ++j)
             sm.k(i + 1, j + 1) = K[i][j];
     int failed = 0;
-    ASSERT_EQ(sm.invert(3, 1e-6f, &failed), 0);
+    ASSERT_EQ(sm.invert(3, 1e-6f, &failed), qm::Inversion::done);
     double inverse[3][3] = {{5, -2, 1}, {-2, 8, -4}, {1, -4, 11}};
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
@@ -93,7 +95,7 @@ TEST(Inversion, OrderAboveCapacityIsRefusedUntouched)
     qm::StiffnessMatrix sm(2);
     sm.k(1, 1) = 3.0f;
     int failed = 0;
-    EXPECT_EQ(sm.invert(3, 1e-6f, &failed), 1);
+    EXPECT_EQ(sm.invert(3, 1e-6f, &failed), qm::Inversion::over_capacity);
     EXPECT_EQ(sm.k(1, 1), 3.0f);
 }
 
@@ -104,7 +106,7 @@ TEST(Inversion, LostPivotNamesItsEquation)
     qm::StiffnessMatrix sm(2);
     sm.k(1, 1) = 1.0f, sm.k(1, 2) = -1.0f, sm.k(2, 1) = -1.0f, sm.k(2, 2) = 1.0f;
     int failed = 0;
-    EXPECT_EQ(sm.invert(2, 1e-6f, &failed), 2);
+    EXPECT_EQ(sm.invert(2, 1e-6f, &failed), qm::Inversion::unstable);
     EXPECT_EQ(failed, 2);
 }
 
@@ -114,7 +116,7 @@ TEST(Inversion, ReactionsOfLoadsAtSupportsAreTheNegatedLoads)
     sm.k(1, 1) = 2.0f;
     sm.k(2, 1) = -2.0f; // support row
     int failed = 0;
-    ASSERT_EQ(sm.invert(1, 1e-6f, &failed), 0);
+    ASSERT_EQ(sm.invert(1, 1e-6f, &failed), qm::Inversion::done);
     float AC[3] = {0, 0, 7};
     float D[3] = {};
     float AR[3] = {};
@@ -376,3 +378,14 @@ TEST(Reader, OverlongNumberIsRefusedNotTruncated)
 }
 
 } // namespace
+
+// ---------------------------------------------------------------- formats
+
+// The table formats are held against their writers at compile time; these
+// are the readings that check relies on.
+static_assert(qm::format::takes("  %i</TD><TD>%8.3f (inch)", "if"));
+static_assert(qm::format::takes("font : 12pt/100%% 'Times'", ""));
+static_assert(!qm::format::takes("%8.3f", "i"));              // a double where an int is passed
+static_assert(!qm::format::takes("%li", "i"));                // length modifiers are not used
+static_assert(qm::format::takes_up_to("%3i    %8.3f    %8.3f", "i", 12));
+static_assert(!qm::format::takes_up_to("%3i%8.3f%8.3f", "i", 1)); // more values than the writer has

@@ -1,13 +1,17 @@
 // The drawing beside the report, checked for what a reader relies on: each
-// member where its joints are, the deflected tip where P*L^3/3EI puts it at
-// the stated scale, the support symbols by what they restrain, a failing
-// member in red; and, where Chromium is installed, that a browser renders it.
+// member where its joints are, its deflected curve where the closed forms
+// put it at the stated scale (under joint loads and under its own load), the
+// support symbols by what they restrain, a failing member in red; and, where
+// Chromium is installed, that a browser renders it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <regex>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "harness.h"
 
@@ -62,6 +66,26 @@ std::string drawing_of(const char* program, const std::string& stem, const std::
     return dir.read(stem + ".svg");
 }
 
+struct Pixel {
+    double x, y;
+};
+
+// The points of member i's deflected curve, start to end.
+std::vector<Pixel> curve_of(const std::string& svg, int i)
+{
+    std::smatch m;
+    std::vector<Pixel> points;
+    if (!std::regex_search(svg, m,
+                           std::regex("<polyline data-member=\"" + std::to_string(i) + "\" points=\"([^\"]*)\"")))
+        return points;
+    std::istringstream in(m[1].str());
+    Pixel p;
+    char comma;
+    while (in >> p.x >> comma >> p.y)
+        points.push_back(p);
+    return points;
+}
+
 // The member lies between its joints; the deflected tip lies P*L^3/3EI below
 // the tip, times the stated scale.
 TEST(Drawing, CantileverTipDeflectsWherePLCubedOver3EIPutsIt)
@@ -80,6 +104,19 @@ TEST(Drawing, CantileverTipDeflectsWherePLCubedOver3EIPutsIt)
     EXPECT_NEAR(std::stod(tip[1]), page.x(120), 0.01);
     EXPECT_NEAR(std::stod(tip[2]), page.y(page.scale * deflection), 0.01);
     EXPECT_NE(svg.find("displacements &#215; " + std::to_string(static_cast<int>(page.scale))), std::string::npos);
+}
+
+// At x = L/2 the cantilever lies P*x^2*(3L - x)/6EI = 0.0621 inch below
+// where it stands unloaded, times the stated scale.
+TEST(Drawing, CantileverMidpointLiesOnTheElasticCurve)
+{
+    std::string svg = drawing_of(FRAME2D, "planefr", cantilever("-1"));
+    Page page(svg);
+    std::vector<Pixel> curve = curve_of(svg, 1);
+    ASSERT_EQ(curve.size(), 17u);
+    double x = 60, L = 120, deflection = -1.0 * x * x * (3 * L - x) / (6 * 29000.0 * 100);
+    EXPECT_NEAR(curve[8].x, page.x(x), 0.01);
+    EXPECT_NEAR(curve[8].y, page.y(page.scale * deflection), 0.01);
 }
 
 // Joint 1 held in x, y and rotation, joint 2 in y alone, joint 3 in x and y,
@@ -108,6 +145,112 @@ TEST(Drawing, MemberThatFailsACheckIsRed)
               std::string::npos);
     EXPECT_EQ(tag_with(drawing_of(FRAME2D, "planefr", cantilever("-1")), "<line data-member=\"1\"").find(red),
               std::string::npos);
+}
+
+// The shipped plane truss stands on a pin at joint 1 and a roller at joint 7:
+// a truss joint whose translations are all held is pinned, never fixed.
+TEST(Drawing, TrussSupportsArePinnedAndRolling)
+{
+    std::string svg = drawing_of(TRUSS2D, "planetr", qmtest::example_input("planetr"));
+    EXPECT_NE(tag_with(svg, "data-joint=\"1\"").find("data-support=\"pinned\""), std::string::npos);
+    EXPECT_NE(tag_with(svg, "data-joint=\"7\"").find("data-support=\"roller\""), std::string::npos);
+    EXPECT_EQ(tag_with(svg, "data-joint=\"7\"").find("rotate(90)"), std::string::npos);
+}
+
+// The shipped three-span beam: w = 0.1 kip/in on spans of L = 240 in, EI =
+// 29000*375, support moments M = w*L^2/10 = 576 inch-kips over the interior
+// supports (three-moment equation). At the middle span's midpoint the sag is
+// 5wL^4/384EI - ML^2/8EI = 0.3972 - 0.3814 = 0.0159 inch. An end span, free
+// to turn at its outer support, sags w*x*(L^3 - 2Lx^2 + x^3)/24EI -
+// M*x*(L^2 - x^2)/6EIL, at most 0.2100 inch near x = 0.446 L.
+TEST(DrawingCurves, ShippedBeamSagsAsAContinuousBeam)
+{
+    std::string svg = drawing_of(GIRDER, "beam", qmtest::example_input("beam"));
+    Page page(svg);
+    const double w = 0.1, L = 240, EI = 29000.0 * 375, M = w * L * L / 10;
+    auto sag = [&](const Pixel& p) { return (p.y - page.y(0)) / (page.inch * page.scale); };
+    std::vector<Pixel> middle = curve_of(svg, 2), end = curve_of(svg, 1);
+    ASSERT_EQ(middle.size(), 17u);
+    EXPECT_NEAR(sag(middle[8]), 0.0159, 0.02 * 0.0159);
+    double drawn = 0, closed = 0;
+    for (const Pixel& p : end)
+        drawn = std::max(drawn, sag(p));
+    for (double x = 0; x <= L; x += 0.01 * L)
+        closed = std::max(closed, w * x * (L * L * L - 2 * L * x * x + x * x * x) / (24 * EI) -
+                                      M * x * (L * L - x * x) / (6 * EI * L));
+    EXPECT_NEAR(drawn, closed, 0.01 * closed);
+}
+
+// One span of L = 240 in fixed at both ends under w = 0.1 kip/in down, as a
+// beam and as a grid member (fixed-end actions wL/2 = 12 kips, wL^2/12 = 480
+// inch-kips, a grid's about member y with the opposite sign), EI =
+// 29000*375: its midspan sags wL^4/384EI = 0.0794 inch below the member.
+TEST(DrawingCurves, FixedEndedSpanSagsWL4Over384EI)
+{
+    struct Span {
+        const char* program;
+        const char* stem;
+        std::string input;
+    };
+    const Span spans[] = {
+        {GIRDER, "beam", "1,4,2,29000,36\n240,375,9.13,47.2\n1\n1,1\n2\n1,1\n0,1\n1\n12,480,12,-480\n"},
+        {GRILLAGE, "grid",
+         "1,2,6,2\n0,0\n240,0\n1,2,10,1,375,20,29000,36,11200\n1\n1,1,1\n2\n1,1,1\n0,1\n1\n0,-480,12,0,480,12\n0\n"},
+    };
+    for (const Span& span : spans) {
+        SCOPED_TRACE(span.stem);
+        std::string svg = drawing_of(span.program, span.stem, span.input);
+        Page page(svg);
+        std::vector<Pixel> curve = curve_of(svg, 1);
+        ASSERT_EQ(curve.size(), 17u);
+        std::string line = "<line data-member=\"1\"";
+        double x = (attribute(svg, line, "x1") + attribute(svg, line, "x2")) / 2;
+        double y = (attribute(svg, line, "y1") + attribute(svg, line, "y2")) / 2;
+        double sag = 0.1 * std::pow(240.0, 4) / (384 * 29000.0 * 375);
+        EXPECT_NEAR(curve[8].x, x, 0.01);
+        EXPECT_NEAR(curve[8].y - y, page.inch * page.scale * sag, 0.02);
+    }
+}
+
+// A column from (0,0) up to (0,120), fixed at its foot and pinned at its
+// head, with 0.1 kip/in pushing it along +x. Its member y points along -x,
+// so the load is -0.1 kip/in in member y: fixed-end actions 6 kips and
+// +-120 inch-kips. Propped cantilever: at midheight wL^4/192EI = 0.0372 inch
+// along +x.
+TEST(DrawingCurves, ColumnLoadInMemberYBendsItAlongTheLoad)
+{
+    std::string svg =
+        drawing_of(FRAME2D, "planefr",
+                   "1,2,5,2\n0,0\n0,120\n1,2," + section + "\n1\n1,1,1\n2\n1,1,0\n0,1\n1\n0,6,120,0,6,-120\n0\n");
+    Page page(svg);
+    std::vector<Pixel> curve = curve_of(svg, 1);
+    ASSERT_EQ(curve.size(), 17u);
+    double sway = 0.1 * std::pow(120.0, 4) / (192 * 29000.0 * 100);
+    EXPECT_NEAR(curve[8].x, page.x(page.scale * sway), 0.01);
+    EXPECT_NEAR(curve[8].y, page.y(60), 0.01);
+}
+
+// A space frame member along global z, fixed at both ends: member z is
+// global -x. A load in member z rising from 0 to q = 0.1 kip/in has the
+// fixed-end actions 3qL/20 = 1.8 and 7qL/20 = 4.2 kips, and moments about
+// member y of qL^2/30 = 48 and -qL^2/20 = -72 inch-kips. Its deflection is
+// q*L^4/120EI * t^2*(1-t)^2*(2+t) with EI = E*iy = 29000*50: at t = 3/4,
+// 0.0115 inch along -x, which the view draws cos 30 deg left and sin 30 deg
+// up.
+TEST(DrawingCurves, SpaceMemberLoadInMemberZBendsItAlongTheLoad)
+{
+    std::string svg = drawing_of(FRAME3D, "spacefr",
+                                 "1,2,12,2\n0,0,0\n0,0,120\n1,2,10,1,50,100,29000,11000,36,2,2\n"
+                                 "1\n1,1,1,1,1,1\n2\n1,1,1,1,1,1\n0,1\n1\n0,0,-1.8,0,48,0,0,0,-4.2,0,-72,0\n0\n");
+    Page page(svg);
+    std::vector<Pixel> curve = curve_of(svg, 1);
+    ASSERT_EQ(curve.size(), 17u);
+    double t = 0.75, d = 0.1 * std::pow(120.0, 4) / (120 * 29000.0 * 50) * t * t * (1 - t) * (1 - t) * (2 + t);
+    double x1 = attribute(svg, "<line data-member=\"1\"", "x1"), y1 = attribute(svg, "<line data-member=\"1\"", "y1");
+    double x2 = attribute(svg, "<line data-member=\"1\"", "x2"), y2 = attribute(svg, "<line data-member=\"1\"", "y2");
+    double drawn = page.inch * page.scale * d;
+    EXPECT_NEAR(curve[12].x - (x1 + t * (x2 - x1)), -std::cos(M_PI / 6) * drawn, 0.02);
+    EXPECT_NEAR(curve[12].y - (y1 + t * (y2 - y1)), -0.5 * drawn, 0.02);
 }
 
 // Chromium turns the space frame example's drawing into a picture.

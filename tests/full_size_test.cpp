@@ -50,6 +50,7 @@ TEST_P(FullSize, ReactionsBalanceTheLoads)
 }
 
 std::string model_name(const ::testing::TestParamInfo<FullSizeModel>& p) { return p.param.name; }
+void PrintTo(const FullSizeModel& m, std::ostream* os) { *os << m.name; }
 
 INSTANTIATE_TEST_SUITE_P(Generated, FullSize, ::testing::ValuesIn(models), model_name);
 

@@ -195,7 +195,9 @@ TEST(GirderCapacity, CantileverOfTwentyMembersIsRefinedToItsStatics)
     std::string input = "20,2,1,29000,36\n" + spans(20, "12") + "1\n1,1\n1,0\n21\n-10,0\n";
     BeamRun run(input);
     ASSERT_EQ(run.result.status, 0) << run.result.console;
-    EXPECT_TRUE(run.result.console.starts_with("ill-conditioned equations: the solution was refined in "));
+    // Refinement moves the displacements by 0.3 % of the largest: not called
+    // ill-conditioned.
+    EXPECT_TRUE(run.result.console.starts_with("the single-precision solution was refined in ")) << run.result.console;
     EXPECT_NEAR(joint(run, 1, 3), 10.0, 1e-3);
     EXPECT_NEAR(joint(run, 1, 4), 2400.0, 0.5);
     EXPECT_NEAR(joint(run, 21, 1), -10 * 240.0 * 240 * 240 / (3 * EI), 5e-4 * 10 * 240.0 * 240 * 240 / (3 * EI));

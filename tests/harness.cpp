@@ -48,12 +48,15 @@ bool ProgramDir::exists(const std::string& name) const
 
 RunResult ProgramDir::run(const std::string& program) const
 {
-    return run_with(program, "");
+    return run_with(program, {});
 }
 
-RunResult ProgramDir::run_with(const std::string& program, const std::string& arguments) const
+RunResult ProgramDir::run_with(const std::string& program, const std::vector<std::string>& args) const
 {
-    std::string cmd = "cd '" + dir_ + "' && '" + program + "' " + arguments + " > console.out 2> console.err < /dev/null";
+    std::string cmd = "cd '" + dir_ + "' && '" + program + "'";
+    for (const std::string& a : args)
+        cmd += " '" + a + "'";
+    cmd += " > console.out 2> console.err < /dev/null";
     int raw = std::system(cmd.c_str());
     RunResult r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
@@ -152,13 +155,14 @@ std::string heading(const std::string& title)
            "</FONT></B><FONT SIZE=\"5\" COLOR=\"navy\" FACE=\"Times New Roman\"><BR>\n\n";
 }
 
-RunResult ProgramDir::run(const std::string& program, const std::string& input, const std::string& limits) const
+RunResult ProgramDir::run(const std::string& program, const std::string& input, const std::string& limits,
+                          const std::string& arguments) const
 {
     write("console.in", input);
     // The status is saved outside the limits, and the console reaches its
     // file through a pipe, which no file-size limit touches.
-    std::string cmd = "cd '" + dir_ + "' && { ( " + limits + " exec '" + program +
-                      "' < console.in 2> console.err ); echo $? > console.status; } | cat > console.out";
+    std::string cmd = "cd '" + dir_ + "' && { ( " + limits + " exec '" + program + "' " +
+                      arguments + " < console.in 2> console.err ); echo $? > console.status; } | cat > console.out";
     std::system(cmd.c_str());
     RunResult r;
     std::string status = read("console.status");

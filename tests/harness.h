@@ -26,11 +26,13 @@ public:
     std::string read(const std::string& name) const;
     bool exists(const std::string& name) const;
     RunResult run(const std::string& program) const;
-    // Runs a program with command-line arguments (given as the shell takes them).
-    RunResult run_with(const std::string& program, const std::string& arguments) const;
     // Runs a program with `input` as its standard input; `limits` are shell
-    // commands that bind the program alone (such as "ulimit -f 0;").
-    RunResult run(const std::string& program, const std::string& input, const std::string& limits = "") const;
+    // commands that bind the program alone (such as "ulimit -f 0;"),
+    // `arguments` its command line, as the shell reads it.
+    RunResult run(const std::string& program, const std::string& input, const std::string& limits = "",
+                  const std::string& arguments = "") const;
+    // Runs a program with arguments (none holding a quote) in the directory.
+    RunResult run_with(const std::string& program, const std::vector<std::string>& args) const;
     // Names of the files in the directory, sorted.
     std::vector<std::string> files() const;
 

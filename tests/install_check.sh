@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The suite as a user gets it, from a build installed into a temporary
 # prefix or from the Debian package unpacked into a temporary root: every
-# installed program has its manual page and every page passes mandoc's lint
-# without a message; the installed frame3d and truss2d, found on PATH, run
+# installed program has its manual page, compressed, and every page passes
+# mandoc's lint without a message; the copyright file and the compressed
+# changelog are in the doc folder; the installed frame3d and truss2d, found on PATH, run
 # in scratch copies of the installed examples outside the build tree and
 # write what the reference runs wrote; the package depends on nothing but
 # the C and C++ runtime libraries.
@@ -35,13 +36,16 @@ for p in "${programs[@]}"; do
 done
 for exe in "$prefix"/bin/*; do
     p="$(basename "$exe")"
-    page="$prefix/share/man/man1/$p.1"
+    page="$prefix/share/man/man1/$p.1.gz"
     if [ ! -f "$page" ]; then
         fail "$p has no manual page"
         continue
     fi
     lint="$(mandoc -T lint "$page" 2>&1)" || true
     [ -z "$lint" ] || fail "mandoc -T lint $p.1: $lint"
+done
+for doc in copyright changelog.gz; do
+    [ -s "$prefix/share/doc/quillmark-frames/$doc" ] || fail "no $doc in the doc folder"
 done
 
 # program, its file stem, the example folder its input comes from

@@ -251,17 +251,17 @@ TEST_P(AgainstPlainLoop, EveryResultIsThePlainLoops)
     Model earlier = make_model(dirty, 3);
     fill(sm, earlier);
     int failed = 0;
-    ASSERT_EQ(sm.invert(earlier.n, 1e-6f, &failed), 0);
+    ASSERT_EQ(sm.invert(earlier.n, 1e-6f, &failed), qm::Inversion::done);
 
     fill(sm, m);
-    int status = sm.invert(m.n, 1e-6f, &failed);
+    qm::Inversion status = sm.invert(m.n, 1e-6f, &failed);
 
     std::size_t stride = static_cast<std::size_t>(m.n) + 1;
     std::vector<float> K(m.K.begin(), m.K.begin() + stride * stride), B(stride * stride);
     int plain_failed = 0;
-    int plain_status = qm::plain_invert(K.data(), B.data(), stride, m.n, 1e-6f, &plain_failed);
+    qm::Inversion plain_status = qm::plain_invert(K.data(), B.data(), stride, m.n, 1e-6f, &plain_failed);
     ASSERT_EQ(status, plain_status);
-    if (status == 2) {
+    if (status == qm::Inversion::unstable) {
         EXPECT_EQ(failed, plain_failed);
         return;
     }
@@ -278,6 +278,7 @@ TEST_P(AgainstPlainLoop, EveryResultIsThePlainLoops)
 }
 
 std::string shape_name(const ::testing::TestParamInfo<Shape>& p) { return p.param.name; }
+void PrintTo(const Shape& s, std::ostream* os) { *os << s.name; }
 
 INSTANTIATE_TEST_SUITE_P(Matrices, AgainstPlainLoop, ::testing::ValuesIn(shapes), shape_name);
 

@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <regex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -42,6 +44,9 @@ const std::string truss_answers = "pt\n2\n2\n2\n1\n0,0\n3.3,10\n1,2\n2.5\n29000\
 const std::string truss_file = "2,2,2,1\n0.000000,0.000000\n39.599998,120.000000\n"
                                "1,2,2.500000,29000,50,1.500000,0.500000\n2,1,2.940000,29000,36,2.050000,0.643000\n"
                                "1\n1,1\n1,1\n2\n5.000000,-10.000000\n1\n1.000000,2.000000,3.000000,4.000000\n0\n";
+// The same answers where a planetr.in exists: "y" to replace it after the type.
+const std::string truss_replacing = "pt\ny\n" + truss_answers.substr(3);
+const std::string replace_question = "  planetr.in exists already. Replace it (y/n)? ";
 
 // ---------------------------------------------------------------------------
 // One complete dialogue per type: two members on two joints, the second of
@@ -223,23 +228,32 @@ TEST(ModelprepBeam, TwoMembersAskNoJointsAndWriteLengthsInInches)
 // ---------------------------------------------------------------------------
 // Numbers above the structure and the dummy-member count.
 
-// Loaded-joint count 2 on a structure of 4 joints, answered 9, 3 and 4: 9 is
-// asked again without a word, and only joints 3 and 4 are written; the same
-// for member 2 of a structure of 1 member.
-TEST(ModelprepNumbers, LoadedJointOrMemberAboveTheStructureIsAskedAgain)
+// A structure of 4 joints and 1 member: a member ending at joint 9, a
+// restrained joint 11, loaded joints 9 and 0 and a loaded member 2 are each
+// named and asked again, and only the accepted numbers are written.
+TEST(ModelprepNumbers, JointOrMemberOutsideTheStructureIsNamedAndAskedAgain)
 {
     ProgramDir dir;
-    RunResult r = dir.run(MODELPREP, "pt\n1\n4\n0\n0\n0,0\n1,0\n2,0\n3,0\n1,2\n0\n2\n1\n9\n3\n1,2\n4\n3,4\n"
-                                     "2\n1\n1,2\n3,4\nn\n");
+    RunResult r = dir.run(MODELPREP, "pt\n1\n4\n2\n1\n0,0\n1,0\n2,0\n3,0\n1,9\n1,2\n0\n11\n1\n1,1\n2\n1\n"
+                                     "9\n0\n3\n1,2\n4\n3,4\n2\n1\n1,2\n3,4\nn\n");
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(dir.read("planetr.in"), "1,4,0,0\n0.000000,0.000000\n12.000000,0.000000\n24.000000,0.000000\n"
-                                      "36.000000,0.000000\n1,2,2.940000,29000,36,2.050000,0.643000\n2,1\n"
+    EXPECT_EQ(dir.read("planetr.in"), "1,4,2,1\n0.000000,0.000000\n12.000000,0.000000\n24.000000,0.000000\n"
+                                      "36.000000,0.000000\n1,2,2.940000,29000,36,2.050000,0.643000\n1\n1,1\n2,1\n"
                                       "3\n1.000000,2.000000\n4\n3.000000,4.000000\n"
                                       "1\n1.000000,2.000000,3.000000,4.000000\n0\n");
-    EXPECT_NE(r.console.find("\nenter the loaded joint number = \nenter the loaded joint number = enter the x and y "
-                             "loads for joint 3 = \nenter the loaded joint number = enter the x and y loads for "
-                             "joint 4 = \n\nenter the loaded member number = \nenter the loaded member number = "
-                             "enter the x and y loads from member 1 for beginning joint = "),
+    EXPECT_NE(r.console.find("\nenter the start joint and end joint for member 1 =   joint 9 is outside 1..4\n"
+                             "\nenter the start joint and end joint for member 1 = enter the cross-sectional area"),
+              std::string::npos);
+    EXPECT_NE(r.console.find("\nenter the restrained joint number =   joint 11 is outside 1..4\n"
+                             "\nenter the restrained joint number = enter the x and y restraints for joint 1 = "),
+              std::string::npos);
+    EXPECT_NE(r.console.find("\nenter the loaded joint number =   joint 9 is outside 1..4\n"
+                             "\nenter the loaded joint number =   joint 0 is outside 1..4\n"
+                             "\nenter the loaded joint number = enter the x and y loads for joint 3 = "),
+              std::string::npos);
+    EXPECT_NE(r.console.find("\nenter the loaded member number =   member 2 is outside 1..1\n"
+                             "\nenter the loaded member number = enter the x and y loads from member 1 for "
+                             "beginning joint = "),
               std::string::npos);
 }
 
@@ -248,7 +262,8 @@ TEST(ModelprepNumbers, LoadedJointOrMemberAboveTheStructureIsAskedAgain)
 TEST(ModelprepNumbers, DummyCountIsAskedAgainUntilBelowTheMembers)
 {
     ProgramDir dir;
-    RunResult r = dir.run(MODELPREP, "pt\n5\n0\n0\n0\n1,2\n0\n1,2\n0\n1,2\n0\n1,2\n0\n1,2\n0\n0\n0\nYes\n5\n2\n3\n5\n");
+    RunResult r = dir.run(MODELPREP, "pt\n5\n2\n0\n0\n0,0\n1,0\n1,2\n0\n1,2\n0\n1,2\n0\n1,2\n0\n1,2\n0\n0\n0\n"
+                                     "Yes\n5\n2\n3\n5\n");
     EXPECT_EQ(r.status, 0);
     std::string file = dir.read("planetr.in");
     EXPECT_EQ(file.substr(file.rfind("0,0\n")), "0,0\n2\n3\n5\n");
@@ -262,25 +277,40 @@ TEST(ModelprepNumbers, DummyCountIsAskedAgainUntilBelowTheMembers)
 }
 
 // ---------------------------------------------------------------------------
-// Answers that cannot be read are named and asked again; text after a
-// readable answer is dropped ("2abc" is 2). The last answer needs no line
-// end. The file is the clean one.
+// Answers that cannot be read are named and asked again, and so is a number
+// with anything after it ("2abc", "1,2x") or a fraction where a whole number
+// is asked (29000.5 for E): a typo is not cut down to a number. The last
+// answer needs no line end. The file is the clean one.
 
 TEST(ModelprepAnswers, UnreadableAnswerIsNamedAndAskedAgain)
 {
     ProgramDir dir;
-    RunResult r = dir.run(MODELPREP, "\npt\n\ntwo\n4294967296\n010\n2\n2abc\n2\n1\n0,0\n3.3 10\nnan,1\n3.3,inf\n1e39,0\n"
-                                     "3.3,10\n1;2\n1,2\nx\n2.5\n29000\n50\n1.5,0.5\n2,1\n0\n1\n1,1\n1\n1\n2\n5,-10\n"
+    RunResult r = dir.run(MODELPREP, "\npt\n\ntwo\n4294967296\n010\n2\n2abc\n2\n2\n1\n0,0\n3.3 10\nnan,1\n3.3,inf\n"
+                                     "1e39,0\n3.3,10\n1;2\n1,2x\n1,2\nx\n2.5\n29000.5\n29000\n50\n1.5,0.5\n2,1\n0\n1\n1,1\n1\n1\n2\n5,-10\n"
                                      "1\n1,2\n3,4\n\nn");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(dir.read("planetr.in"), truss_file);
     EXPECT_EQ(qmtest::count_of(r.console, "  expected a word\n"), 2);
-    EXPECT_EQ(qmtest::count_of(r.console, "  expected a whole number\n"), 4);
+    EXPECT_EQ(qmtest::count_of(r.console, "  expected a whole number\n"), 6);
     EXPECT_EQ(qmtest::count_of(r.console, "  expected 2 numbers separated by commas\n"), 4);
-    EXPECT_EQ(qmtest::count_of(r.console, "  expected 2 whole numbers separated by commas\n"), 1);
+    EXPECT_EQ(qmtest::count_of(r.console, "  expected 2 whole numbers separated by commas\n"), 2);
     EXPECT_EQ(qmtest::count_of(r.console, "  expected a number\n"), 1);
     EXPECT_NE(r.console.find("enter the number of members :   expected a whole number\nenter the number of members : "),
               std::string::npos);
+}
+
+// The answer streams kept for the fuzzer, and what it once found, end with
+// status 0 or 1 and nothing on standard error.
+TEST(ModelprepAnswers, KeptAnswerStreamsCompleteOrStopCleanly)
+{
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(FUZZ_CORPUS_DIR) + "/modelprep")) {
+        SCOPED_TRACE(entry.path().string());
+        std::ifstream in(entry.path(), std::ios::binary);
+        ProgramDir dir;
+        RunResult r = dir.run(MODELPREP, std::string(std::istreambuf_iterator<char>(in), {}));
+        EXPECT_TRUE(r.status == 0 || r.status == 1) << r.status;
+        EXPECT_EQ(r.errors, "");
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -299,11 +329,11 @@ std::string first_lines(const std::string& text, size_t n)
 // existing file stays as it was, no temporary file is left, the status is 1.
 TEST(ModelprepEndOfInput, LeavesAnExistingFileAsItWas)
 {
-    for (size_t cut : {0, 1, 6, 13, 19, 23}) {
+    for (size_t cut : {0, 1, 2, 7, 14, 20, 24}) {
         SCOPED_TRACE("answers given: " + std::to_string(cut));
         ProgramDir dir;
         dir.write("planetr.in", "earlier\n");
-        RunResult r = dir.run(MODELPREP, first_lines(truss_answers, cut));
+        RunResult r = dir.run(MODELPREP, first_lines(truss_replacing, cut));
         EXPECT_EQ(r.status, 1);
         ASSERT_GE(r.console.size(), cut_short.size());
         EXPECT_EQ(r.console.substr(r.console.size() - cut_short.size()), cut_short);
@@ -318,16 +348,25 @@ TEST(ModelprepEndOfInput, LeavesAnExistingFileAsItWas)
 // ---------------------------------------------------------------------------
 // The type answer and the file.
 
-TEST(ModelprepMenu, UnknownTypeIsNamedAndNothingWritten)
+// An unknown type is named and the type asked again; the menu's labels, in
+// any case and with a hyphen for the blank, are understood.
+TEST(ModelprepMenu, UnknownTypeIsAskedAgainAndMenuLabelsAreUnderstood)
 {
-    const std::pair<std::string, std::string> answers[] = {
-        {"sx", "\nspace unknown x sx\n"}, {"plank", "\nplane  unknown l plank\n"}, {"Q", "\ndefault\n"}};
-    for (const auto& [answer, text] : answers) {
-        ProgramDir dir;
-        RunResult r = dir.run(MODELPREP, answer + "\n2\n");
-        EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.console, menu + text);
-        EXPECT_EQ(dir.files(), Files{});
+    ProgramDir dir;
+    RunResult r = dir.run(MODELPREP, "sx\nplank\nQ\n");
+    EXPECT_EQ(r.status, 1);
+    const std::string again = "  expected B, PT, PF, G, ST or SF, or a type named in the menu\n"
+                              "\n\nwhat type of structure do you wish to design or check ? ";
+    EXPECT_EQ(r.console, menu + "\nspace unknown x sx\n" + again + "\nplane  unknown l plank\n" + again +
+                             "\ndefault\n" + again + cut_short);
+    EXPECT_EQ(dir.files(), Files{});
+    const std::pair<std::string, std::string> labels[] = {
+        {"Plane Frame", "PLANE FRAME"}, {"plane truss", "PLANE TRUSS"}, {"space frame", "SPACE FRAME"},
+        {"Space-Truss", "SPACE TRUSS"}, {"grid", "GRID"},               {"continuous beam", "BEAM"}};
+    for (const auto& [label, banner] : labels) {
+        RunResult l = dir.run(MODELPREP, "x\n" + label + "\n");
+        EXPECT_EQ(qmtest::count_of(l.console, again), 1) << label;
+        EXPECT_NE(l.console.find("Preprocessor for " + banner + " analysis."), std::string::npos) << label;
     }
 }
 
@@ -347,11 +386,62 @@ TEST(ModelprepFiles, FailedWriteLeavesTheEarlierFile)
 {
     ProgramDir dir;
     dir.write("planetr.in", "earlier\n");
-    RunResult r = dir.run(MODELPREP, truss_answers, "trap '' XFSZ; ulimit -f 0;");
+    RunResult r = dir.run(MODELPREP, truss_replacing, "trap '' XFSZ; ulimit -f 0;");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.console.substr(r.console.rfind("? ")), "?   trouble writing planetr.in\n");
     EXPECT_EQ(dir.files(), Files{"planetr.in"});
     EXPECT_EQ(dir.read("planetr.in"), "earlier\n");
+}
+
+// An existing file is replaced on "y" only; any other answer (none, "n",
+// "replace") keeps it and ends the program at once, status 0.
+TEST(ModelprepFiles, ExistingFileIsReplacedOnlyOnYes)
+{
+    for (const std::string no : {"", "n", "replace"}) {
+        ProgramDir dir;
+        dir.write("planetr.in", "earlier\n");
+        RunResult r = dir.run(MODELPREP, "pt\n" + no + "\n" + truss_answers.substr(3));
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.console, menu + "\nplane  truss\n" + replace_question + "  planetr.in kept, nothing written\n");
+        EXPECT_EQ(dir.files(), Files{"planetr.in"});
+        EXPECT_EQ(dir.read("planetr.in"), "earlier\n");
+    }
+    ProgramDir dir;
+    dir.write("planetr.in", "earlier\n");
+    RunResult r = dir.run(MODELPREP, truss_replacing);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.console.find("\nplane  truss\n" + replace_question + "\n Preprocessor"), std::string::npos);
+    EXPECT_EQ(dir.read("planetr.in"), truss_file);
+}
+
+// ---------------------------------------------------------------------------
+// Arguments: a folder to write in; --help and --version print and touch
+// nothing; an unknown option, a missing folder or a second one is refused
+// with a usage line on standard error and status 1, before any question.
+
+TEST(ModelprepArguments, FolderHelpVersionAndRefusals)
+{
+    ProgramDir dir;
+    std::filesystem::create_directory(dir.path() + "/model");
+    RunResult r = dir.run(MODELPREP, truss_answers, "", "model");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(dir.read("model/planetr.in"), truss_file);
+    RunResult help = dir.run(MODELPREP, truss_answers, "", "--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.console.rfind("usage: modelprep [FOLDER]\n", 0), 0u);
+    EXPECT_NE(help.console.find("man modelprep"), std::string::npos);
+    RunResult version = dir.run(MODELPREP, "", "", "--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(std::regex_match(version.console, std::regex("modelprep \\(quillmark-frames\\) [0-9]+\\.[0-9]+\\.[0-9]+, "
+                                                             "rev 0\\.09\n")))
+        << version.console;
+    for (const char* refused : {"--bogus", "-x", "nowhere", "model model"}) {
+        RunResult b = dir.run(MODELPREP, truss_answers, "", refused);
+        EXPECT_EQ(b.status, 1) << refused;
+        EXPECT_EQ(b.console, "") << refused;
+        EXPECT_NE(b.errors.find("\nusage: modelprep"), std::string::npos) << refused;
+    }
+    EXPECT_EQ(dir.files(), Files{"model"});
 }
 
 // ---------------------------------------------------------------------------
@@ -462,7 +552,7 @@ TEST(ModelprepAtATerminal, TypedDialogueWritesTheFileAndCtrlDLeavesIt)
     type(truss_answers);
     EXPECT_TRUE(shows("successfully completed\nstatus=0"));
     EXPECT_EQ(dir.read("planetr.in"), truss_file);
-    type(truss_answers.substr(0, truss_answers.rfind("n\n")));
+    type(truss_replacing.substr(0, truss_replacing.rfind("n\n")));
     std::system((tmux + "send-keys C-d").c_str());
     EXPECT_TRUE(shows("? \n  dialogue not completed: end of input, nothing written\nstatus=1"));
     EXPECT_EQ(dir.read("planetr.in"), truss_file);

@@ -246,7 +246,7 @@ std::array<std::vector<double>, 2> end_results(const Geometry& g, const std::str
 {
     qmtest::ProgramDir dir;
     dir.write("m.toml", model);
-    qmtest::RunResult r = dir.run_with(QUILLMARK, "run m.toml");
+    qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "m.toml"});
     EXPECT_EQ(r.status, 0) << r.console;
     std::string csv = dir.read(std::string("m.out/c/") + g.stem + ".csv");
     std::array<std::vector<double>, 2> out;

@@ -147,7 +147,7 @@ TEST_P(ModelFileError, StopsBeforeAnythingRuns)
     std::string text = replaced(portal, b.from, b.to);
     qmtest::ProgramDir dir;
     dir.write("m.toml", text);
-    qmtest::RunResult r = dir.run_with(QUILLMARK, "run m.toml");
+    qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "m.toml"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.console, "m.toml:" + std::to_string(line_of(text, b.at)) + ": " + b.key + ": " + b.what + "\n");
     EXPECT_EQ(dir.files(), std::vector<std::string>{"m.toml"});
@@ -163,13 +163,13 @@ INSTANTIATE_TEST_SUITE_P(Each, ModelFileError, ::testing::ValuesIn(bad_models), 
 TEST(Quillmark, UnreadableModelFileStops)
 {
     qmtest::ProgramDir dir;
-    EXPECT_EQ(dir.run_with(QUILLMARK, "").status, 1);
-    EXPECT_EQ(dir.run_with(QUILLMARK, "import frame.in").console,
+    EXPECT_EQ(dir.run_with(QUILLMARK, {}).status, 1);
+    EXPECT_EQ(dir.run_with(QUILLMARK, {"import", "frame.in"}).console,
               "frame.in: not an input file of the suite (spacefr.in, planefr.in, spacetr.in, planetr.in, grid.in or "
               "beam.in)\n");
-    EXPECT_EQ(dir.run_with(QUILLMARK, "run none.toml").console, "none.toml: cannot be read\n");
+    EXPECT_EQ(dir.run_with(QUILLMARK, {"run", "none.toml"}).console, "none.toml: cannot be read\n");
     dir.write("m.toml", "type = \"beam\"\nunits = [\n");
-    qmtest::RunResult r = dir.run_with(QUILLMARK, "run m.toml");
+    qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "m.toml"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.console.rfind("m.toml:2: file: ", 0), 0u) << r.console;
 }
@@ -181,7 +181,7 @@ TEST(Quillmark, CombinationIsTheFactoredSumOfItsCases)
     qmtest::ProgramDir dir;
     dir.write("m.toml", portal + "\n[combinations]\ndead = { dead = 1 }\nlive = { live = 1 }\n"
                                  "ULS = { dead = 1.2, live = 1.6 }\n");
-    qmtest::RunResult r = dir.run_with(QUILLMARK, "run m.toml");
+    qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "m.toml"});
     ASSERT_EQ(r.status, 0) << r.console;
     EXPECT_EQ(r.console.substr(0, r.console.find("governing")),
               "dead: completed\nlive: completed\nULS: completed\n");
@@ -229,8 +229,8 @@ TEST(Quillmark, SiAndUsUnitsGiveTheSameEnvelope)
     qmtest::ProgramDir dir;
     dir.write("us.toml", portal);
     dir.write("si.toml", si);
-    ASSERT_EQ(dir.run_with(QUILLMARK, "run us.toml").status, 0);
-    ASSERT_EQ(dir.run_with(QUILLMARK, "run si.toml").status, 0);
+    ASSERT_EQ(dir.run_with(QUILLMARK, {"run", "us.toml"}).status, 0);
+    ASSERT_EQ(dir.run_with(QUILLMARK, {"run", "si.toml"}).status, 0);
     std::string us_env = dir.read("us.envelope.csv"), si_env = dir.read("si.envelope.csv");
     // Members: the same ratios and governing actions, in kip or kip*ft and
     // in kN or kN*m.
@@ -254,7 +254,7 @@ TEST(Quillmark, ShippedSiBuildingFrameRuns)
 {
     qmtest::ProgramDir dir;
     std::filesystem::copy_file(std::string(EXAMPLES_DIR) + "/quillmark/building_si.toml", dir.path() + "/b.toml");
-    qmtest::RunResult r = dir.run_with(QUILLMARK, "run b.toml");
+    qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "b.toml"});
     EXPECT_EQ(r.status, 0) << r.console;
     EXPECT_EQ(qmtest::count_of(r.console, ": completed\n"), 3);
 }
@@ -264,7 +264,7 @@ TEST(Quillmark, FailingMemberGivesStatusTwo)
 {
     qmtest::ProgramDir dir;
     dir.write("m.toml", replaced(portal, "w = -1.5", "w = -150"));
-    qmtest::RunResult r = dir.run_with(QUILLMARK, "run m.toml");
+    qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "m.toml"});
     EXPECT_EQ(r.status, 2) << r.console;
     EXPECT_NE(r.console.find(": fails\n"), std::string::npos) << r.console;
 }
@@ -274,7 +274,7 @@ TEST(Quillmark, StoppedCombinationGivesStatusOne)
 {
     qmtest::ProgramDir dir;
     dir.write("m.toml", replaced(replaced(portal, "A = \"fixed\"", "A = [\"y\"]"), "D = [\"x\", \"y\"]", "D = [\"y\"]"));
-    qmtest::RunResult r = dir.run_with(QUILLMARK, "run m.toml");
+    qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "m.toml"});
     EXPECT_EQ(r.status, 1);
     // Nothing holds the frame along x: the lateral load of "live" finds no
     // equilibrium.
@@ -286,7 +286,7 @@ TEST(Quillmark, SectionModulusEndsTheMemberRecord)
 {
     qmtest::ProgramDir dir;
     dir.write("m.toml", replaced(portal, "ry = 2,", "ry = 2, Sz = 40,"));
-    dir.run_with(QUILLMARK, "run m.toml");
+    dir.run_with(QUILLMARK, {"run", "m.toml"});
     EXPECT_EQ(qmtest::line_of(dir.read("m.out/dead/planefr.in"), "1,2,"), "1,2,10,200,29000,36,3,2,40");
 }
 
@@ -296,12 +296,12 @@ TEST(Quillmark, FullSizeSpaceFrameWithFiveCombinations)
 {
     qmtest::ProgramDir dir;
     dir.write("spacefr.in", qmtools::make_space_frame_input(qmtools::BuildingFrame{}));
-    ASSERT_EQ(dir.run_with(QUILLMARK, "import spacefr.in").status, 0);
+    ASSERT_EQ(dir.run_with(QUILLMARK, {"import", "spacefr.in"}).status, 0);
     dir.write("spacefr.toml", dir.read("spacefr.toml") + "\n[combinations]\nc1 = { imported = 1 }\n"
                               "c2 = { imported = 1.2 }\nc3 = { imported = 1.4 }\nc4 = { imported = 0.9 }\n"
                               "c5 = { imported = 1.6 }\n");
     auto start = std::chrono::steady_clock::now();
-    qmtest::RunResult r = dir.run_with(QUILLMARK, "run spacefr.toml");
+    qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "spacefr.toml"});
     std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     std::printf("five combinations of the full-size space frame: %.2f s\n", took.count());
     ASSERT_EQ(r.status, 0) << r.console;
@@ -328,16 +328,16 @@ TEST_P(ShippedExample, ImportRoundTripReproducesTheAnalysis)
     qmtest::ProgramDir dir;
     dir.write(std::string(e.stem) + ".in", in);
     ASSERT_EQ(dir.run(e.program).status, 0);
-    qmtest::RunResult r = dir.run_with(QUILLMARK, std::string("import ") + e.stem + ".in");
+    qmtest::RunResult r = dir.run_with(QUILLMARK, {"import", std::string(e.stem) + ".in"});
     ASSERT_EQ(r.status, 0) << r.console;
     EXPECT_EQ(r.console, std::string("wrote ") + e.stem + ".toml\n");
-    r = dir.run_with(QUILLMARK, std::string("run ") + e.stem + ".toml");
+    r = dir.run_with(QUILLMARK, {"run", std::string(e.stem) + ".toml"});
     ASSERT_EQ(r.status, 0) << r.console;
     std::string again = std::string(e.stem) + ".out/imported/" + e.stem;
     EXPECT_EQ(dir.read(again + ".csv"), dir.read(std::string(e.stem) + ".csv"));
     // A second import leaves the model file as it is.
     dir.write(std::string(e.stem) + ".toml", "# edited\n");
-    EXPECT_EQ(dir.run_with(QUILLMARK, std::string("import ") + e.stem + ".in").status, 1);
+    EXPECT_EQ(dir.run_with(QUILLMARK, {"import", std::string(e.stem) + ".in"}).status, 1);
     EXPECT_EQ(dir.read(std::string(e.stem) + ".toml"), "# edited\n");
 }
 
@@ -360,7 +360,7 @@ TEST_P(ShippedExample, ModelFileOfTheExampleGivesItsResults)
     ASSERT_EQ(dir.run(e.program).status, 0);
     std::filesystem::copy_file(std::string(EXAMPLES_DIR) + "/quillmark/" + e.stem + ".toml",
                                dir.path() + "/" + e.stem + ".toml");
-    qmtest::RunResult r = dir.run_with(QUILLMARK, std::string("run ") + e.stem + ".toml");
+    qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", std::string(e.stem) + ".toml"});
     ASSERT_EQ(r.status, 0) << r.console;
     std::string csv = dir.read(std::string(e.stem) + ".out/" + e.combination + "/" + e.stem + ".csv");
     EXPECT_EQ(csv, dir.read(std::string(e.stem) + ".csv"));

@@ -3,8 +3,9 @@
 
 namespace truss2d {
 
-const qm::ProgramTables tables = {
+constexpr qm::ProgramTables tables = {
     .identity = {.program = "truss2d",
+                 .structure = "plane truss",
                  .type_name = "planetr",
                  .html_title = "Plane Truss analysis      rev %3.2f\n<BR>",
                  .text_title = "Plane Truss analysis\t\t\trev %3.2f",
@@ -71,5 +72,7 @@ const qm::ProgramTables tables = {
     .summary = {.counts_line = true, .blank_lines = 1},
     .drawing = {.view = qm::View::plane, .bending = false, .translation = {1, 2, 0}, .rotation = {0, 0, 0}},
 };
+
+static_assert(qm::formats_fit(tables), "a format of the tables does not take what its writer passes");
 
 } // namespace truss2d

@@ -3,8 +3,9 @@
 
 namespace truss3d {
 
-const qm::ProgramTables tables = {
+constexpr qm::ProgramTables tables = {
     .identity = {.program = "truss3d",
+                 .structure = "space truss",
                  .type_name = "spacetr",
                  .html_title = "Space Truss analysis      rev %3.2f\n<BR>",
                  .text_title = "Space Truss analysis\t\t\trev %3.2f",
@@ -81,5 +82,7 @@ const qm::ProgramTables tables = {
     .summary = {.counts_line = true, .blank_lines = 3},
     .drawing = {.view = qm::View::space, .bending = false, .translation = {1, 2, 3}, .rotation = {0, 0, 0}},
 };
+
+static_assert(qm::formats_fit(tables), "a format of the tables does not take what its writer passes");
 
 } // namespace truss3d
