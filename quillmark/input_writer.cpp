@@ -12,8 +12,9 @@ CombinedLoads combine(const Model& s, const Combination& c)
     CombinedLoads out;
     out.joint.assign(s.joints.size() + 1, {});
     out.member.assign(s.members.size() + 1, {});
-    for (auto [k, f] : c.factors) {
-        const LoadCase& lc = s.cases[k];
+    for (const auto& factor : c.factors) {
+        const LoadCase& lc = s.cases[factor.first];
+        double f = factor.second;
         for (const JointLoad& j : lc.joints)
             for (int d = 0; d < 6; ++d)
                 out.joint[j.joint][d] += f * j.value[d];
