@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 
 // g++ 12 warns falsely of overlapping copies in chains of string sums.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wrestrict"
+#endif
 
 #include <cmath>
 #include <cstdio>

@@ -12,7 +12,9 @@
 #include "space_frame_generator.h"
 
 // g++ 12 warns falsely of overlapping copies in chains of string sums.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wrestrict"
+#endif
 
 namespace {
 
