@@ -7,17 +7,24 @@
 namespace qm {
 
 // Each step is stored in single precision; the constants are the decimal
-// values themselves, so the steps agree with a hand check.
+// values themselves (pi = 3.14159), so the steps agree with a hand check.
 float allowable_compressive_stress(float r, float L, int E, int Fy, float K)
 {
-    float s = L / r;
-    float ks = K * s;
-    float c = static_cast<float>(E * 39.4783509124);
-    float t = 1.0f - static_cast<float>(Fy) * ks / c;
-    float Fa = static_cast<float>(static_cast<float>(t * 12.0f * static_cast<float>(Fy)) * (1.0 / 23.0));
-    if (ks > 120.0f)
-        Fa = Fa / static_cast<float>(1.6 - static_cast<float>(0.005 * s));
-    return Fa;
+    if (!(r > 0.0f) || E <= 0 || Fy <= 0)
+        return 0.0f;
+    float s = K * L / r;
+    float Cc2 = static_cast<float>(2.0 * 9.8695877281 * E) / static_cast<float>(Fy);
+    float Cc = std::sqrt(Cc2);
+    if (s > Cc) {
+        float pi2E12 = static_cast<float>(12.0 * 9.8695877281 * E);
+        float s2 = s * s;
+        return pi2E12 / static_cast<float>(23.0f * s2);
+    }
+    float q = s / Cc;
+    float FS = static_cast<float>(static_cast<float>(5.0 / 3.0 + static_cast<float>(0.375 * q)) -
+                                  static_cast<float>(0.125 * static_cast<float>(q * q * q)));
+    float yield = 1.0f - static_cast<float>(s * s) / static_cast<float>(2.0f * Cc2);
+    return static_cast<float>(yield * static_cast<float>(Fy)) / FS;
 }
 
 int whole_ksi(float value)
@@ -34,12 +41,15 @@ float column_allowable(float A, float r1, float r2, float L, float E, float Fy, 
     int e = whole_ksi(E), fy = whole_ksi(Fy);
     float fa1 = allowable_compressive_stress(r1, L, e, fy, K);
     float fa2 = allowable_compressive_stress(r2, L, e, fy, K);
+    if (!std::isfinite(fa1) || !std::isfinite(fa2))
+        return 0.0f;
     return A * (fa1 < fa2 ? fa1 : fa2);
 }
 
 MemberCheck::MemberCheck(const CheckLayout& layout, int member_capacity)
     : layout_(layout), table_(static_cast<size_t>(member_capacity + 1) * (layout.nc + 1), 0.0f),
-      failed_(static_cast<size_t>(member_capacity) + 1, 0), utilisation_(static_cast<size_t>(member_capacity) + 1, 0.0f)
+      unchecked_(table_.size(), 0), failed_(static_cast<size_t>(member_capacity) + 1, 0),
+      utilisation_(static_cast<size_t>(member_capacity) + 1, 0.0f)
 {
     reset_minima();
 }
@@ -47,8 +57,11 @@ MemberCheck::MemberCheck(const CheckLayout& layout, int member_capacity)
 void MemberCheck::clear_allowables(int m)
 {
     for (int i = 1; i <= m; ++i)
-        for (int k = 1; k <= layout_.nc; ++k)
+        for (int k = 1; k <= layout_.nc; ++k) {
             allowable(i, k) = 0.0f;
+            unchecked_[cell(i, k)] = 0;
+        }
+    bending_unchecked_ = torsion_unchecked_ = false;
 }
 
 void MemberCheck::write_mark(HtmlReport& rep, bool pass)
@@ -64,58 +77,62 @@ void MemberCheck::write_check_row(HtmlReport& rep, int i, const float v[], const
     const CheckLayout& L = layout_;
     bool failed = false;
     float worst = 0.0f;
-    auto write_mark = [&](HtmlReport& r, bool pass) {
-        failed = failed || !pass;
-        this->write_mark(r, pass);
-    };
     rep.printf(L.row.open, i);
     for (int k = 1; k <= L.nc; ++k) {
         float x = v[k];
         float mag = std::fabs(x);
-        float limit = 0.0f;
+        const std::optional<float>* allowed = nullptr;
         const char* label = "";
+        bool equal_passes = false;
         rep.printf(L.row.value, x);
         switch (L.action[k]) {
         case Action::axial_start:
         case Action::axial_end: {
             bool start = L.action[k] == Action::axial_start;
-            bool tension = start ? x < 0.0f : x > 0.0f;
-            if (a.tension != 0.0f && tension) {
-                write_mark(rep, a.tension > mag);
+            if (start ? x < 0.0f : x > 0.0f) {
+                allowed = &a.tension;
                 label = start ? L.labels.tension_start : L.labels.tension_end;
-                limit = L.absolute_axial_limits ? std::fabs(a.tension) : a.tension;
             } else {
-                bool compression = start ? x >= 0.0f : x <= 0.0f;
-                if (a.compression != 0.0f && compression)
-                    write_mark(rep, L.compression_equal_passes ? a.compression >= mag : a.compression > mag);
+                allowed = &a.compression;
                 label = start ? L.labels.compression_start : L.labels.compression_end;
-                limit = L.absolute_axial_limits ? std::fabs(a.compression) : a.compression;
+                equal_passes = L.compression_equal_passes;
             }
             break;
         }
         case Action::shear:
-            if (a.shear != 0.0f)
-                write_mark(rep, a.shear > mag);
+            allowed = &a.shear;
             label = L.labels.shear;
-            limit = a.shear;
             break;
         case Action::torsion:
-            if (a.torsion != 0.0f)
-                write_mark(rep, a.torsion > mag);
+            allowed = &a.torsion;
             label = L.labels.torsion;
-            limit = a.torsion;
+            torsion_unchecked_ = torsion_unchecked_ || !a.torsion;
             break;
         case Action::moment:
-            if (a.moment != 0.0f)
-                write_mark(rep, a.moment > mag);
+        case Action::moment_y:
+            allowed = L.action[k] == Action::moment ? &a.moment : &a.moment_y;
             label = L.labels.moment;
-            limit = a.moment;
+            bending_unchecked_ = bending_unchecked_ || !*allowed;
             break;
         }
+        float limit = 0.0f;
+        if (*allowed) {
+            float value = **allowed;
+            bool sound = std::isfinite(value) && value > 0.0f;
+            if (sound) {
+                limit = value;
+                bool pass = equal_passes ? limit >= mag : limit > mag;
+                write_mark(rep, pass);
+                failed = failed || !pass;
+                worst = std::max(worst, mag / limit);
+            } else if (mag != 0.0f) {
+                write_mark(rep, false);
+                failed = true;
+            }
+        }
+        unchecked_[cell(i, k)] = !*allowed;
         rep.printf("%s", label);
         allowable(i, k) = limit;
-        if (limit != 0.0f)
-            worst = std::max(worst, mag / std::fabs(limit));
         rep.printf("</TD>\n");
     }
     failed_[static_cast<size_t>(i)] = failed;
@@ -127,6 +144,30 @@ void MemberCheck::write_check_row(HtmlReport& rep, int i, const float v[], const
     rep.printf("%s", L.limit_row.close);
 }
 
+bool MemberCheck::any_failure(int m, int ndummy, const int dummy[]) const
+{
+    for (int i = 1; i <= m; ++i) {
+        bool is_dummy = false;
+        for (int l = 1; l <= ndummy; ++l)
+            is_dummy = is_dummy || dummy[l] == i;
+        if (failed(i) && !is_dummy)
+            return true;
+    }
+    return false;
+}
+
+void MemberCheck::write_unchecked_notes(HtmlReport& rep, const char* opening) const
+{
+    if (!bending_unchecked_ && !torsion_unchecked_)
+        return;
+    rep.printf("%s", opening);
+    if (bending_unchecked_)
+        rep.printf("<BR>Bending not checked where the member record gives no section modulus<BR>\n");
+    if (torsion_unchecked_)
+        rep.printf("<BR>Torsion not checked: no member record gives the section shape an allowable torque "
+                   "needs<BR>\n");
+}
+
 Category MemberCheck::category(int k, float v) const
 {
     switch (layout_.action[k]) {
@@ -134,7 +175,8 @@ Category MemberCheck::category(int k, float v) const
     case Action::axial_end: return v > 0.0f ? tensile : compressive;
     case Action::shear: return shear_ratio;
     case Action::torsion: return layout_.ratios.torsion_category;
-    case Action::moment: return layout_.ratios.moment_category;
+    case Action::moment:
+    case Action::moment_y: return layout_.ratios.moment_category;
     }
     return no_category;
 }
@@ -151,7 +193,7 @@ void MemberCheck::feed_member(int i, const float v[])
 {
     for (int k = 1; k <= layout_.nc; ++k) {
         Category cat = category(k, v[k]);
-        if (cat == no_category)
+        if (cat == no_category || unchecked_[cell(i, k)])
             continue;
         Action act = layout_.action[k];
         bool axial = act == Action::axial_start || act == Action::axial_end;

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "html_report.h"
@@ -18,15 +19,21 @@ namespace qm {
 // What an end action is checked as. An axial end action is tension or
 // compression depending on its sign: at the start joint a positive axial end
 // action is compression, at the end joint a positive one is tension.
-enum class Action { axial_start, axial_end, shear, torsion, moment };
+// A moment is about the member's only bending axis (about member z in the
+// space frame); moment_y is the space frame's moment about member y.
+enum class Action { axial_start, axial_end, shear, torsion, moment, moment_y };
 
 // Summary categories, in no particular order; CheckLayout gives the order of
 // the summary lines.
 enum Category { compressive, tensile, shear_ratio, moment_ratio, rotation_ratio, category_count, no_category = -1 };
 
-// Allowable forces of one member (kips, inch-kips); 0 means "not checked".
+// Allowable forces of one member (kips, inch-kips). An empty one is a check
+// the member's data cannot make: its cells get no mark and it feeds no
+// summary line. An allowable that is zero, negative or not finite comes from
+// degenerate section data: every end action of its kind that is not 0 fails,
+// with the limit 0.
 struct Allowables {
-    float tension = 0, compression = 0, shear = 0, moment = 0, torsion = 0;
+    std::optional<float> tension, compression, shear, moment, moment_y, torsion;
 };
 
 // The cells of one member's row in the member table.
@@ -70,7 +77,6 @@ struct CheckLayout {
     CheckRow row;
     CheckLabels labels;
     bool compression_equal_passes; // an axial force equal to the allowable passes
-    bool absolute_axial_limits;    // the allowable table keeps |tension|, |compression|
     LimitRow limit_row;
     RatioRules ratios;
 };
@@ -87,7 +93,12 @@ inline constexpr LimitRow limit_row_three_decimals = {
     .open = "</TR><TR>\n\n<TD>\nlimit</TD>\n", .cell = "<TD>\n%8.3f</TD>\n", .close = "</TR>\n\n"};
 
 // Allowable compressive stress (ksi) of a column of radius of gyration r and
-// length L (inches), with E and Fy whole ksi and effective length factor K.
+// length L (inches), with E and Fy whole ksi and effective length factor K:
+// with s = K L / r and Cc = sqrt(2 pi^2 E / Fy), a column of s up to Cc
+// yields first, Fa = (1 - s^2 / (2 Cc^2)) Fy / FS with the factor of safety
+// FS = 5/3 + 3 s / (8 Cc) - s^3 / (8 Cc^3); a longer one buckles
+// elastically, Fa = 12 pi^2 E / (23 s^2). A radius, E or Fy of 0 or below
+// gives 0, which no compression passes.
 float allowable_compressive_stress(float r, float L, int E, int Fy, float K);
 
 // A property in ksi truncated toward zero to a whole number, as the column
@@ -102,6 +113,13 @@ inline float times(double a, double b)
     return static_cast<float>(a * b);
 }
 
+// Allowable moment (inch-kips) of a section of elastic modulus S (in^3) and
+// yield strength Fy: 0.66 S Fy.
+inline float allowable_moment(float S, float Fy)
+{
+    return times(S * Fy, 0.66);
+}
+
 // Allowable compression force of a column of area A, radii of gyration r1
 // and r2 and length L: A times the smaller of the two allowable stresses
 // (the second when they are equal). E and Fy are taken in whole ksi.
@@ -112,7 +130,7 @@ public:
     MemberCheck(const CheckLayout& layout, int member_capacity);
 
     const CheckLayout& layout() const { return layout_; }
-    float& allowable(int member, int k) { return table_[static_cast<std::size_t>(member) * (layout_.nc + 1) + k]; }
+    float& allowable(int member, int k) { return table_[cell(member, k)]; }
 
     void clear_allowables(int m);
     // Value row and limit row of member i; v holds its end actions v[1..nc].
@@ -122,6 +140,12 @@ public:
     // largest ratio of an end action to its allowable (0 when none is
     // checked).
     bool failed(int i) const { return failed_[static_cast<std::size_t>(i)] != 0; }
+    // Whether a member outside the dummy list dummy[1..ndummy] failed a check.
+    bool any_failure(int m, int ndummy, const int dummy[]) const;
+    // Under the member table: one line for each kind of check that some
+    // member's data could not make (bending without a section modulus,
+    // torsion); opening (such as a table end) comes first when there is one.
+    void write_unchecked_notes(HtmlReport& rep, const char* opening) const;
     float utilisation(int i) const { return utilisation_[static_cast<std::size_t>(i)]; }
 
     // The CSV lines of members 1..m: "%i" and the end actions, then the
@@ -170,8 +194,12 @@ private:
     void feed_member(int i, const float v[]);
     void write_minima(HtmlReport& rep);
 
+    std::size_t cell(int member, int k) const { return static_cast<std::size_t>(member) * (layout_.nc + 1) + k; }
+
     const CheckLayout& layout_;
     std::vector<float> table_;
+    std::vector<char> unchecked_; // (member, k) had no check to make
+    bool bending_unchecked_ = false, torsion_unchecked_ = false;
     std::vector<char> failed_;
     std::vector<float> utilisation_;
     float min_[category_count];

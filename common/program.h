@@ -83,11 +83,14 @@ constexpr bool formats_fit(const ProgramTables& p)
 // The whole run: input and echo, assembly, the zero-diagonal stop and the
 // inversion (all before the loads are read), the loads, the solution, the
 // end actions, then the report's results, the CSV file and the summary.
-// Returns the exit status: 0 when the run completes, the status of its stop
-// otherwise (the stop has said why on the console and in the report).
+// Returns the exit status: for a run that completes, 2 when a member that is
+// not a dummy member fails a check and 0 when every check made passes; the
+// status of its stop otherwise (the stop has said why on the console and in
+// the report).
 template <AnalysisProgram Model> int run_program(const ProgramTables& p)
 {
     AnalysisRun run(p.identity, p.footer_on_error);
+    int status = 0;
     try {
         auto model = std::make_unique<Model>();
         Model& s = *model;
@@ -123,11 +126,12 @@ template <AnalysisProgram Model> int run_program(const ProgramTables& p)
         run.report.write_header(0, p.identity);
         write_summary(run.report, p.summary, s, check);
         run.finish();
+        status = verdict_status(check, s);
     } catch (const RunStop& stop) {
         return stop.status;
     }
     say("successfully completed\n");
-    return 0;
+    return status;
 }
 
 } // namespace qm

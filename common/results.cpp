@@ -39,6 +39,12 @@ void write_end_action_table(HtmlReport& rep, const EndActionTable& t, MemberChec
     for (int i = 1; i <= s.m; ++i)
         check.write_check_row(rep, i, s.AML(i), allowables(i));
     rep.printf("%s", t.ending);
+    check.write_unchecked_notes(rep, t.notes_opening);
+}
+
+int verdict_status(const MemberCheck& check, const ModelCore& s)
+{
+    return check.any_failure(s.m, s.ndummy, s.dummy.data()) ? 2 : 0;
 }
 
 // One CSV line: the joint number, then the values.

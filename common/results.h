@@ -27,6 +27,9 @@ struct EndActionTable {
     const char* titles;
     const char* titles_end; // what closes the title row
     const char* ending;     // after the last member's limit row
+    // Before the notes on checks not made, where the ending leaves the
+    // table open (so that they stand under it).
+    const char* notes_opening;
 };
 
 struct CsvLayout {
@@ -51,6 +54,10 @@ void write_displacement_table(HtmlReport& rep, const DisplacementTable& t, const
 // limits, allowables(i) giving member i's allowable forces.
 void write_end_action_table(HtmlReport& rep, const EndActionTable& t, MemberCheck& check, const ModelCore& s,
                             const std::function<Allowables(int)>& allowables);
+
+// The exit status of a completed run: 2 when a member that is not a dummy
+// member failed a check, 0 when every check made passes.
+int verdict_status(const MemberCheck& check, const ModelCore& s);
 
 void write_csv(std::FILE* f, const CsvLayout& layout, const DisplacementTable& t, const ModelCore& s,
                const SolutionVectors& v, MemberCheck& check);

@@ -139,6 +139,7 @@ void AnalysisRun::read_record(const char* label, int index, const char* fmt, con
         return;
     }
     char expected[64];
+    n = count_fields(fmt);
     if (n == 1)
         std::snprintf(expected, sizeof expected, "expected a number");
     else

@@ -58,6 +58,25 @@ public:
         read_record(label, index, fmt, fields, static_cast<int>(sizeof...(T)));
     }
 
+    // Reads ahead and comes back: look(run) may read records with try_scan,
+    // and the scans that follow read them again. Returns false, having read
+    // nothing, where the input cannot be read twice.
+    template <class Look> bool look_ahead(Look look)
+    {
+        Scanner::Mark m;
+        if (!input_ || !scanner_.mark(m))
+            return false;
+        look(*this);
+        scanner_.go_back(m);
+        return true;
+    }
+    // Reads one record as scan() does, but only says whether it could.
+    template <class... T> bool try_scan(const char* fmt, T*... out)
+    {
+        ScanField fields[] = {ScanField{std::is_same_v<T, int> ? 'i' : 'f', out}...};
+        return scanner_.scan(fmt, fields, static_cast<int>(sizeof...(T)));
+    }
+
     // Stops when value lies outside lo..hi, naming the record just read.
     void check_range(const char* label, int index, const char* what, int value, int lo, int hi);
     // Stops with a message about the record just read.

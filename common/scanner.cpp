@@ -47,6 +47,20 @@ bool Scanner::read_token(std::string& tok)
     return !tok.empty();
 }
 
+bool Scanner::mark(Mark& m) const
+{
+    m.offset = std::ftell(f_);
+    m.line = line_;
+    return m.offset >= 0;
+}
+
+void Scanner::go_back(const Mark& m)
+{
+    std::clearerr(f_);
+    std::fseek(f_, m.offset, SEEK_SET);
+    line_ = m.line;
+}
+
 static std::string shown(const std::string& tok)
 {
     std::string s = "\"";
@@ -59,13 +73,35 @@ bool Scanner::scan(const char* fmt, const ScanField* fields, int nfields)
 {
     int field = 0;
     std::string tok;
+    bool optional = false, absent = false;
     for (const char* p = fmt; *p; ++p) {
+        if (*p == '[' || *p == ']') {
+            optional = *p == '[';
+            absent = false;
+            continue;
+        }
+        if (absent) {
+            if (*p == '%' && field < nfields) {
+                ++p;
+                if (fields[field].conv == 'i')
+                    *static_cast<int*>(fields[field].target) = 0;
+                else
+                    *static_cast<float*>(fields[field].target) = 0.0f;
+                ++field;
+            }
+            continue;
+        }
         if (*p == '\n') {
             skip_space();
             continue;
         }
         if (*p == ',') {
             int c = get();
+            if (c != ',' && optional) {
+                unget(c);
+                absent = true;
+                continue;
+            }
             if (c != ',') {
                 unget(c);
                 fail_line_ = line_;
@@ -136,9 +172,13 @@ bool Scanner::scan(const char* fmt, const ScanField* fields, int nfields)
 int count_fields(const char* fmt)
 {
     int n = 0;
-    for (const char* p = fmt; *p; ++p)
-        if (p[0] == '%' && (p[1] == 'i' || p[1] == 'f'))
-            ++n, ++p;
+    bool optional = false;
+    for (const char* p = fmt; *p; ++p) {
+        if (*p == '[' || *p == ']')
+            optional = *p == '[';
+        else if (p[0] == '%' && (p[1] == 'i' || p[1] == 'f'))
+            n += optional ? 0 : 1, ++p;
+    }
     return n;
 }
 

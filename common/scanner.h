@@ -2,6 +2,9 @@
 //
 // A record format holds "%i" (whole number), "%f" (real), "," (a comma that
 // must follow the previous number directly) and "\n" (skip any white space).
+// Fields between "[" and "]" are optional trailing numbers: each is read only
+// when a comma follows the previous number directly, and a field not given
+// reads as 0.
 // White space, line ends included, is skipped before every number. Unlike the
 // C scan functions, a field that cannot be read is never left at an old
 // value: the scan fails and says where and why, and the caller stops the run.
@@ -30,6 +33,15 @@ public:
     // Reads one record; on failure returns false and describes it in problem().
     bool scan(const char* fmt, const ScanField* fields, int nfields);
 
+    // A place in the input to come back to, for reading records twice; false
+    // where the input cannot be read twice.
+    struct Mark {
+        long offset;
+        int line;
+    };
+    bool mark(Mark& m) const;
+    void go_back(const Mark& m);
+
     int line() const { return line_; }             // line of the last character read
     int failed_line() const { return fail_line_; } // line where the failed field stands
     const std::string& problem() const { return problem_; }
@@ -48,7 +60,8 @@ private:
     std::string problem_;
 };
 
-// Number of "%i" and "%f" conversions in a record format.
+// Number of "%i" and "%f" conversions in a record format that a record must
+// hold (the optional trailing ones not counted).
 int count_fields(const char* fmt);
 
 } // namespace qm

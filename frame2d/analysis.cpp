@@ -96,7 +96,8 @@ qm::Allowables allowables(const StructureModel& s, int i)
     qm::Allowables a;
     a.shear = qm::times(s.sec[i].A * s.sec[i].Fy, 0.55);
     a.tension = qm::times(s.sec[i].A * s.sec[i].Fy, 0.6);
-    a.moment = qm::times(s.sec[i].Iz * s.sec[i].Fy, 0.66);
+    if (s.sec[i].Sz != 0.0f)
+        a.moment = qm::allowable_moment(s.sec[i].Sz, s.sec[i].Fy);
     a.compression = qm::column_allowable(s.sec[i].A, s.sec[i].rx, s.sec[i].ry, s.L[i], s.sec[i].E, s.sec[i].Fy,
                                          effective_length_factor);
     return a;

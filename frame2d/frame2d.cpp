@@ -54,11 +54,11 @@ constexpr qm::ProgramTables tables = {
                       "<sub>y</sub> (kips)</TD><TD>end moment<sub>y</sub> (inch-kips)\n",
             .titles_end = "</TD>\n</TR>\n",
             .ending = "</TABLE>\n\n\n",
+            .notes_opening = "",
         },
     // End actions 1..6: start axial, start shear, start moment, end axial,
     // end shear, end moment. Every mark, compression included, passes only
-    // when the allowable is strictly greater. Moments are checked but feed no
-    // summary line.
+    // when the allowable is strictly greater.
     .check =
         {
             .nc = 6,
@@ -73,14 +73,14 @@ constexpr qm::ProgramTables tables = {
                        .torsion = "",
                        .moment = " moment"},
             .compression_equal_passes = false,
-            .absolute_axial_limits = false,
             .limit_row = qm::limit_row_two_decimals,
-            .ratios = {.moment_category = qm::no_category,
+            .ratios = {.moment_category = qm::moment_ratio,
                        .torsion_category = qm::no_category,
                        .absolute_axial = false,
                        .absolute_other = false,
-                       .member1_sets = {1, 2, 0, 0, 0},
-                       .summary_order = {qm::compressive, qm::tensile, qm::shear_ratio, qm::no_category}},
+                       .member1_sets = {1, 2, 3, 0, 0},
+                       .summary_order = {qm::compressive, qm::tensile, qm::shear_ratio, qm::moment_ratio,
+                                         qm::no_category}},
         },
     .csv = {.reactions_apart = false, .dummy_list = true, .final_newline = true},
     .summary = {.counts_line = false, .blank_lines = 1},

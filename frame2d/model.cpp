@@ -6,19 +6,25 @@
 namespace frame2d {
 
 // Reads every member record, with its length and direction cosines; a member
-// of length 0 stops the run before anything of the members is written.
+// of length 0 stops the run before anything of the members is written. A
+// record may end with the section modulus Sz.
 static void read_members(qm::AnalysisRun& run, StructureModel& s)
 {
     for (int i = 1; i <= s.m; ++i) {
-        run.scan("member", i, "%i,%i,%f,%f,%f,%f,%f,%f\n", &s.jj[i], &s.jk[i], &s.sec[i].A, &s.sec[i].Iz, &s.sec[i].E,
-                 &s.sec[i].Fy, &s.sec[i].rx, &s.sec[i].ry);
+        run.scan("member", i, "%i,%i,%f,%f,%f,%f,%f,%f[,%f]\n", &s.jj[i], &s.jk[i], &s.sec[i].A, &s.sec[i].Iz,
+                 &s.sec[i].E, &s.sec[i].Fy, &s.sec[i].rx, &s.sec[i].ry, &s.sec[i].Sz);
         qm::check_member_joints(run, i, s.jj[i], s.jk[i], s.nj);
         if (s.sec[i].A == 0.0f)
             s.sec[i] = default_section;
         qm::member_geometry(run, s, i, false, false);
     }
 
-    qm::write_member_properties(run.report, s, qm::FeetRule::times_one_twelfth);
+    bool moduli = false;
+    for (int i = 1; i <= s.m; ++i)
+        moduli = moduli || s.sec[i].Sz != 0.0f;
+    qm::write_member_properties(run.report, s, qm::FeetRule::times_one_twelfth,
+                                moduli ? "S<sub>z</sub> (in<sup>3</sup>)" : nullptr,
+                                [&](int i) { return s.sec[i].Sz; });
 }
 
 // Restraint records may come in any joint order, and a later record for a

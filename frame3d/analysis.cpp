@@ -107,8 +107,12 @@ qm::Allowables allowables(const StructureModel& s, int i)
     qm::Allowables a;
     a.tension = qm::times(qm::times(0.6, s.sec[i].A), s.sec[i].Fy);
     a.shear = qm::times(qm::times(0.55, s.sec[i].A), s.sec[i].Fy);
-    a.moment = qm::times(qm::times(0.66, s.sec[i].iz), s.sec[i].Fy);
-    a.torsion = qm::times(qm::times(0.6, s.sec[i].ix), s.sec[i].Fy);
+    // Bending is checked about each axis whose section modulus the record
+    // gives; torsion never: its allowable needs the section's shape.
+    if (s.sec[i].Sy != 0.0f)
+        a.moment_y = qm::allowable_moment(s.sec[i].Sy, s.sec[i].Fy);
+    if (s.sec[i].Sz != 0.0f)
+        a.moment = qm::allowable_moment(s.sec[i].Sz, s.sec[i].Fy);
     a.compression = qm::column_allowable(s.sec[i].A, s.sec[i].rx, s.sec[i].ry, s.L[i], s.sec[i].E, s.sec[i].Fy, 1.0f);
     return a;
 }

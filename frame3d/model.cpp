@@ -1,32 +1,61 @@
 #include "model.h"
 
+#include <string>
+
 #include "echo.h"
 #include "member_axes.h"
 #include "model_input.h"
 
 namespace frame3d {
 
+// A member record may end with the section moduli Sy and Sz.
+static constexpr const char* member_record = "%i,%i,%f,%f,%f,%f,%f,%f,%f,%f,%f[,%f,%f]";
+
+// Whether a member record, of those that can be read, gives a section
+// modulus for a member of its own section: the rows are written while the
+// records are read, so the columns are decided by reading ahead.
+static bool moduli_given(qm::AnalysisRun& run, int m)
+{
+    bool given = false;
+    run.look_ahead([&](qm::AnalysisRun& r) {
+        int jj, jk;
+        Section c;
+        for (int i = 1; i <= m && !given; ++i) {
+            if (!r.try_scan(member_record, &jj, &jk, &c.A, &c.ix, &c.iy, &c.iz, &c.E, &c.G, &c.Fy, &c.rx, &c.ry, &c.Sy,
+                            &c.Sz))
+                break;
+            given = c.A != 0.0f && (c.Sy != 0.0f || c.Sz != 0.0f);
+        }
+    });
+    return given;
+}
+
 static void read_members(qm::AnalysisRun& run, StructureModel& s)
 {
     qm::HtmlReport& rep = run.report;
-    qm::open_echo_table(
-        rep, "Member Properties",
+    bool moduli = moduli_given(run, s.m);
+    std::string titles =
         "member</TD><TD>start joint</TD><TD>end joint</TD><TD>area (in<sup>2</sup>)</TD><TD>length (feet)"
         "</TD><TD>i<sub>x</sub> (in<sup>4</sup>)</TD><TD>i<sub>y</sub> (in<sup>4</sup>)</TD><TD>i<sub>z</sub> "
         "(in<sup>4</sup>)</TD><TD>e (ksi)</TD><TD>g (ksi)</TD><TD>F<sub>y</sub> (kips)</TD><TD>r<sub>x</sub> "
-        "(in<sup>4</sup>)</TD><TD>r<sub>y</sub> (in<sup>4</sup>)\n");
+        "(in<sup>4</sup>)</TD><TD>r<sub>y</sub> (in<sup>4</sup>)";
+    if (moduli)
+        titles += "</TD><TD>S<sub>y</sub> (in<sup>3</sup>)</TD><TD>S<sub>z</sub> (in<sup>3</sup>)";
+    qm::open_echo_table(rep, "Member Properties", (titles + "\n").c_str());
     for (int i = 1; i <= s.m; ++i) {
-        run.scan("member", i, "%i,%i,%f,%f,%f,%f,%f,%f,%f,%f,%f", &s.jj[i], &s.jk[i], &s.sec[i].A, &s.sec[i].ix,
-                 &s.sec[i].iy, &s.sec[i].iz, &s.sec[i].E, &s.sec[i].G, &s.sec[i].Fy, &s.sec[i].rx, &s.sec[i].ry);
+        Section& c = s.sec[i];
+        run.scan("member", i, member_record, &s.jj[i], &s.jk[i], &c.A, &c.ix, &c.iy, &c.iz, &c.E, &c.G, &c.Fy, &c.rx,
+                 &c.ry, &c.Sy, &c.Sz);
         qm::check_member_joints(run, i, s.jj[i], s.jk[i], s.nj);
-        if (s.sec[i].A == 0.0f)
-            s.sec[i] = default_section;
+        if (c.A == 0.0f)
+            c = default_section;
         qm::member_geometry(run, s, i, true, false);
         rep.printf("<TR>\n<TD>\n");
         rep.printf("%2i</TD><TD>%2i</TD><TD>%2i</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f"
                    "</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f",
-                   i, s.jj[i], s.jk[i], s.sec[i].A, s.L[i] / 12, s.sec[i].ix, s.sec[i].iy, s.sec[i].iz, s.sec[i].E,
-                   s.sec[i].G, s.sec[i].Fy, s.sec[i].rx, s.sec[i].ry);
+                   i, s.jj[i], s.jk[i], c.A, s.L[i] / 12, c.ix, c.iy, c.iz, c.E, c.G, c.Fy, c.rx, c.ry);
+        if (moduli)
+            rep.printf("</TD><TD>%8.3f</TD><TD>%8.3f", c.Sy, c.Sz);
         rep.printf("</TD>\n</TR>\n");
         qm::space_member_axes(s.xcl[i], s.ycl[i], s.zcl[i], s.R[i]);
     }

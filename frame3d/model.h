@@ -32,11 +32,22 @@ struct Section {
     float Fy; // yield strength, ksi
     float rx; // radii of gyration, inches
     float ry;
+    float Sy; // elastic section moduli about member y and member z, in^3; 0: not given
+    float Sz;
 };
 
-// The section of a member whose area is read as 0.
-inline constexpr Section default_section = {
-    .A = 2.94f, .ix = 12.3f, .iy = 1.22f, .iz = 0.114f, .E = 29000, .G = 11000, .Fy = 36, .rx = 0.643f, .ry = 2.05f};
+// The section of a member whose area is read as 0; it has no section modulus.
+inline constexpr Section default_section = {.A = 2.94f,
+                                            .ix = 12.3f,
+                                            .iy = 1.22f,
+                                            .iz = 0.114f,
+                                            .E = 29000,
+                                            .G = 11000,
+                                            .Fy = 36,
+                                            .rx = 0.643f,
+                                            .ry = 2.05f,
+                                            .Sy = 0,
+                                            .Sz = 0};
 
 struct StructureModel : qm::ModelCore {
     StructureModel() : ModelCore(model_size) {}

@@ -69,7 +69,7 @@ qm::Allowables allowables(const StructureModel& s, int i)
 {
     qm::Allowables a;
     a.shear = qm::times(s.sec[i].A * s.Fy, 0.55);
-    a.moment = qm::times(s.sec[i].Sx * s.Fy, 0.66);
+    a.moment = qm::allowable_moment(s.sec[i].Sx, s.Fy);
     return a;
 }
 

@@ -58,6 +58,7 @@ constexpr qm::ProgramTables tables = {
                       "</TD><TD>end moment (inch-kips)\n",
             .titles_end = "</TD>\n",
             .ending = "\n<BR>\n            </FONT>       </TD>\n</TR> </TABLE>\n</BODY></HTML>\n",
+            .notes_opening = "",
         },
     // End actions 1..4: start force (shear), start moment, end force (shear),
     // end moment.
@@ -74,7 +75,6 @@ constexpr qm::ProgramTables tables = {
                        .torsion = "",
                        .moment = " bending moment</FONT></B>"},
             .compression_equal_passes = false,
-            .absolute_axial_limits = false,
             .limit_row = {.open = "<TR>\n<TD>\nlimits</TD>\n", .cell = "<TD>%8.2f</TD>", .close = "\n\n</TR>\n</TD>\n"},
             .ratios = {.moment_category = qm::moment_ratio,
                        .torsion_category = qm::no_category,

@@ -104,8 +104,9 @@ qm::Allowables allowables(const StructureModel& s, int i)
     const Section& c = s.sec[i];
     qm::Allowables a;
     a.shear = qm::times(c.A * c.Fy, 0.55);
-    a.moment = qm::times(c.Iy * c.Fy, 0.66);
-    a.torsion = qm::times(c.J * c.Fy, 0.6);
+    // Torsion is never checked: its allowable needs the section's shape.
+    if (c.Sy != 0.0f)
+        a.moment = qm::allowable_moment(c.Sy, c.Fy);
     return a;
 }
 

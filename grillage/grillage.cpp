@@ -62,6 +62,7 @@ constexpr qm::ProgramTables tables = {
                       "(inch-kips)</TD><TD>end bending<sub>y</sub> (inch-kips)</TD><TD>end force<sub>z</sub> (kips)\n",
             .titles_end = "</TD>\n</TR>\n",
             .ending = "\n\n",
+            .notes_opening = "</TABLE>\n",
         },
     // End actions 1..6: start torsion, start bending, start force z, then the
     // same at the end. No axial kinds; every mark passes only when the
@@ -80,7 +81,6 @@ constexpr qm::ProgramTables tables = {
                        .torsion = " torsion",
                        .moment = " moment"},
             .compression_equal_passes = false,
-            .absolute_axial_limits = false,
             .limit_row = qm::limit_row_two_decimals,
             .ratios = {.moment_category = qm::moment_ratio,
                        .torsion_category = qm::rotation_ratio,

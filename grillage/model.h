@@ -32,11 +32,12 @@ struct Section {
     float E;  // modulus of elasticity, ksi
     float Fy; // yield strength, ksi
     float G;  // shear modulus, ksi
+    float Sy; // elastic section modulus about member y, in^3 (bending check); 0: not given
 };
 
 // The section of a member whose area is read as 0.
 inline constexpr Section default_section = {
-    .A = 2.94f, .J = 12.3f, .Iy = 1.22f, .Ix = 0.114f, .E = 29000, .Fy = 36, .G = 11000};
+    .A = 2.94f, .J = 12.3f, .Iy = 1.22f, .Ix = 0.114f, .E = 29000, .Fy = 36, .G = 11000, .Sy = 0};
 
 struct StructureModel : qm::ModelCore {
     StructureModel() : ModelCore(model_size) {}

@@ -32,6 +32,7 @@ constexpr MemberQuestion grid_member[] = {
     {.prompt = "enter the torsion constant (J) for member %i : ", .scan = "%f", .into = {&Member::J}},
     {.prompt = "enter the X-axis moment of inertia (Ix) for member %i : ", .scan = "%f", .into = {&Member::Ix}},
     {.prompt = "enter the Y-axis moment of inertia (Iy) for member %i : ", .scan = "%f", .into = {&Member::Iy}},
+    {.prompt = " enter elastic section modulus (Sy = in^3) for member %i = ", .scan = "%f", .into = {&Member::Sy}},
 };
 constexpr EntryQuestion xyz_restraint[] = {
     {.prompt = "enter the x, y and z restraints for joint %i = ", .scan = "%i,%i,%i", .into = {0, 1, 2}},
@@ -70,6 +71,7 @@ constexpr MemberQuestion plane_frame_member[] = {
     {.prompt = "enter the yield strength (Fy) for member %i in ksi : ", .scan = "%i", .into = {&Member::Fy}},
     {.prompt = "enter the y and z radius of gyration %i = ", .scan = "%f,%f", .into = {&Member::r1, &Member::r2}},
     {.prompt = "enter the Z-axis moment of inertia (Iz) member %i : ", .scan = "%f", .into = {&Member::Iz}},
+    {.prompt = " enter elastic section modulus (Sz = in^3) for member %i = ", .scan = "%f", .into = {&Member::Sz}},
 };
 constexpr EntryQuestion plane_frame_joint_load[] = {
     {.prompt = "enter the x and y concentrated loads for joint %i = ", .scan = "%f,%f", .into = {0, 1}},
@@ -105,6 +107,10 @@ constexpr MemberQuestion space_frame_member[] = {
     {.prompt = "enter the torsion constant (J) for member %i : ", .scan = "%f", .into = {&Member::J}},
     {.prompt = "enter the X-axis moment of inertia (Ix) for member %i : ", .scan = "%f", .into = {&Member::Ix}},
     {.prompt = "enter the Y-axis moment of inertia (Iy) for member %i : ", .scan = "%f", .into = {&Member::Iy}},
+    {.prompt = " enter elastic section modulus about member y (Sy = in^3) for member %i = ", .scan = "%f",
+     .into = {&Member::Sy}},
+    {.prompt = " enter elastic section modulus about member z (Sz = in^3) for member %i = ", .scan = "%f",
+     .into = {&Member::Sz}},
     {.prompt = "enter Shear Modulus of Elasticity (g) for member %i : ", .scan = "%i", .into = {&Member::G}},
     {.prompt = "enter the x and y radius of gyration (rx, ry) for member %i in inches = ", .scan = "%f,%f",
      .into = {&Member::r1, &Member::r2}},
@@ -133,6 +139,19 @@ constexpr EntryQuestion space_frame_member_load[] = {
      .into = {9, 10, 11}},
 };
 
+// The section moduli end a frame's or grid's member record only where one is
+// given (not 0); a space frame's record then holds both, about member y and
+// member z.
+void write_moduli(InputFile& f, float S, const float* Sz)
+{
+    if (S != 0.0f || (Sz && *Sz != 0.0f)) {
+        f.print(",%f", S);
+        if (Sz)
+            f.print(",%f", *Sz);
+    }
+    f.print("\n");
+}
+
 } // namespace
 
 // The dummy sections are the preprocessor's own: they are not the sections
@@ -156,7 +175,8 @@ constexpr StructureType grid = {
     .coordinates = 2,
     .member = grid_member,
     .write_member = [](InputFile& f, const Member& v) {
-        f.print("%i,%i,%f,%f,%f,%f,%i,%i,%i\n", v.jj, v.jk, v.A, v.J, v.Iy, v.Ix, v.E, v.Fy, v.G);
+        f.print("%i,%i,%f,%f,%f,%f,%i,%i,%i", v.jj, v.jk, v.A, v.J, v.Iy, v.Ix, v.E, v.Fy, v.G);
+        write_moduli(f, v.Sy, nullptr);
     },
     .dummy = {.A = 2.94f, .E = 29000, .Fy = 36, .G = 11000, .J = 1.22f, .Ix = 0.114f, .Iy = 12.3f},
     .restraint = xyz_restraint,
@@ -184,7 +204,8 @@ constexpr StructureType plane_frame = {
     .coordinates = 2,
     .member = plane_frame_member,
     .write_member = [](InputFile& f, const Member& v) {
-        f.print("%i,%i,%f,%f,%i,%i,%f,%f\n", v.jj, v.jk, v.A, v.Iz, v.E, v.Fy, v.r1, v.r2);
+        f.print("%i,%i,%f,%f,%i,%i,%f,%f", v.jj, v.jk, v.A, v.Iz, v.E, v.Fy, v.r1, v.r2);
+        write_moduli(f, v.Sz, nullptr);
     },
     .dummy = {.A = 2.94f, .E = 29000, .Fy = 36, .Iz = 12.3f, .r1 = 0.643f, .r2 = 2.05f},
     .restraint = xyz_restraint,
@@ -212,8 +233,8 @@ constexpr StructureType space_frame = {
     .coordinates = 3,
     .member = space_frame_member,
     .write_member = [](InputFile& f, const Member& v) {
-        f.print("%i,%i,%f,%f,%f,%f,%i,%i,%i,%f,%f\n", v.jj, v.jk, v.A, v.J, v.Iy, v.Ix, v.E, v.G, v.Fy, v.r1,
-                v.r2);
+        f.print("%i,%i,%f,%f,%f,%f,%i,%i,%i,%f,%f", v.jj, v.jk, v.A, v.J, v.Iy, v.Ix, v.E, v.G, v.Fy, v.r1, v.r2);
+        write_moduli(f, v.Sy, &v.Sz);
     },
     .dummy = {.A = 2.94f, .E = 29000, .Fy = 36, .G = 11000, .J = 0.114f, .Ix = 0.114f, .Iy = 1.22f, .r1 = 2.05f,
               .r2 = 0.643f},

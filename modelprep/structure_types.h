@@ -19,7 +19,8 @@ struct Member {
     int E = 0, Fy = 0, G = 0;     // moduli of elasticity and rigidity, yield strength, ksi
     float J = 0;                  // torsion constant, in^4
     float Ix = 0, Iy = 0, Iz = 0; // moments of inertia, in^4
-    float Sx = 0;                 // elastic section modulus, in^3
+    float Sx = 0;                 // elastic section modulus, in^3 (the beam's)
+    float Sy = 0, Sz = 0;         // elastic section moduli about member y and z, in^3; 0: not given
     float r1 = 0, r2 = 0;         // radii of gyration, inches, in the order asked
 };
 

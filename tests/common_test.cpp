@@ -128,31 +128,35 @@ TEST(Inversion, ReactionsOfLoadsAtSupportsAreTheNegatedLoads)
 
 // ---------------------------------------------------------------- column formula
 
-// L = 240, r = 2: slenderness 120, not above 120, so no safety-factor division.
-TEST(ColumnFormula, SlendernessOneHundredTwenty)
+// E = 29000, Fy = 36: Cc = sqrt(2 pi^2 29000 / 36) = 126.10. At s = 60,
+// 120 and Cc the column yields first, Fa = (1 - s^2 / (2 Cc^2)) 36 / FS with
+// FS = 5/3 + 3 s / (8 Cc) - s^3 / (8 Cc^3): 17.43 and 10.28 ksi as in the
+// published tables, and at Cc (FS = 23/12) Fa = 18 / (23/12) = 9.39 ksi,
+// where the elastic branch 12 pi^2 E / (23 s^2) meets it. Beyond Cc:
+// 12 pi^2 29000 / (23 * 200^2) = 3.73 and / (23 * 300^2) = 1.66 ksi.
+TEST(ColumnFormula, AllowableStressOfTheTables)
 {
-    double t = 1.0 - 36.0 * 120 / (29000 * 39.4783509124);
-    double expected = t * 12 * 36 / 23;
-    EXPECT_NEAR(qm::allowable_compressive_stress(2.0f, 240.0f, 29000, 36, 1.0f), expected, 2e-6);
-    // By hand: t = 1 - 4320/1144872.2 = 0.996227, Fa = 0.996227 * 432/23 = 18.712 ksi.
-    EXPECT_NEAR(expected, 18.712, 0.001);
+    const struct {
+        float L, r, K;
+        double Fa;
+    } rows[] = {{120, 2, 1.0f, 17.43}, {240, 2, 1.0f, 10.28}, {200, 2, 1.2f, 10.28},
+                {252.2f, 2, 1.0f, 9.39}, {400, 2, 1.0f, 3.73}, {300, 1, 1.0f, 1.66}};
+    for (const auto& row : rows)
+        EXPECT_NEAR(qm::allowable_compressive_stress(row.r, row.L, 29000, 36, row.K), row.Fa, 0.005)
+            << "L = " << row.L << ", r = " << row.r << ", K = " << row.K;
+    // Both branches just either side of Cc give the same stress.
+    float below = qm::allowable_compressive_stress(2.0f, 252.199f, 29000, 36, 1.0f);
+    float above = qm::allowable_compressive_stress(2.0f, 252.201f, 29000, 36, 1.0f);
+    EXPECT_NEAR(below, above, 0.001);
 }
 
-// L = 300, r = 2: slenderness 150 > 120, so Fa is divided by 1.6 - 0.005*150.
-TEST(ColumnFormula, SlenderColumnGetsTheReductionOfSlenderness)
+// A radius of gyration or yield strength of 0 gives no allowable stress at
+// all, so no compression can pass.
+TEST(ColumnFormula, DegenerateSectionGivesZero)
 {
-    double t = 1.0 - 36.0 * 150 / (29000 * 39.4783509124);
-    double expected = t * 12 * 36 / 23 / (1.6 - 0.005 * 150);
-    EXPECT_NEAR(qm::allowable_compressive_stress(2.0f, 300.0f, 29000, 36, 1.0f), expected, 1e-4);
-}
-
-// The effective length factor multiplies the slenderness but not the
-// reduction: K = 1.2 on L = 240, r = 2 gives KL/r = 144 and 1.6 - 0.005*120.
-TEST(ColumnFormula, EffectiveLengthFactor)
-{
-    double t = 1.0 - 36.0 * 144 / (29000 * 39.4783509124);
-    double expected = t * 12 * 36 / 23 / (1.6 - 0.005 * 120);
-    EXPECT_NEAR(qm::allowable_compressive_stress(2.0f, 240.0f, 29000, 36, 1.2f), expected, 1e-4);
+    EXPECT_EQ(qm::allowable_compressive_stress(0.0f, 120.0f, 29000, 36, 1.0f), 0.0f);
+    EXPECT_EQ(qm::allowable_compressive_stress(2.0f, 120.0f, 29000, 0, 1.0f), 0.0f);
+    EXPECT_EQ(qm::column_allowable(10.0f, 0.0f, 2.0f, 120.0f, 29000.0f, 36.0f, 1.0f), 0.0f);
 }
 
 TEST(ColumnFormula, WholeKsiTruncatesAndSaturates)
@@ -177,7 +181,6 @@ const qm::CheckLayout two_actions = {
                .torsion = " torsion",
                .moment = " moment"},
     .compression_equal_passes = true,
-    .absolute_axial_limits = false,
     .limit_row = {.open = "[", .cell = "%.1f;", .close = "]\n"},
     .ratios = {.moment_category = qm::moment_ratio,
                .torsion_category = qm::rotation_ratio,
@@ -208,6 +211,11 @@ std::string check_row(const qm::CheckLayout& layout, float axial, float shear, c
     qm::MemberCheck check(layout, 10);
     float v[3] = {0, axial, shear};
     return written([&](qm::HtmlReport& rep) { check.write_check_row(rep, 1, v, a); });
+}
+
+std::string min_ratios(qm::MemberCheck& check, int m, float actions[][3])
+{
+    return written([&](qm::HtmlReport& rep) { check.write_min_ratios(rep, m, [&](int i) { return actions[i]; }); });
 }
 
 const std::string& pass = qmtest::pass_mark;
@@ -242,20 +250,30 @@ TEST(CheckCells, TensionAtTheStartIsANegativeForce)
     EXPECT_NE(row.find("[60.0;"), std::string::npos);
 }
 
-// Without an allowable only the label is written, and the limit is 0.
-TEST(CheckCells, ZeroAllowableWritesNoMark)
+// A check not made writes only the label, and the limit is 0.
+TEST(CheckCells, CheckNotMadeWritesNoMark)
 {
     qm::Allowables a;
     EXPECT_EQ(check_row(two_actions, 5.0f, 1.0f, a),
               "<TD>  1</TD><TD>\n   5.000 compression</TD>\n<TD>\n   1.000 shear</TD>\n[0.0;0.0;]\n");
 }
 
-// ---------------------------------------------------------------- ratios
-
-std::string min_ratios(qm::MemberCheck& check, int m, float actions[][3])
+// An allowable of 0, below 0 or not finite fails every action of its kind
+// that is not 0, with the limit 0, so the summary names it with ratio 0.
+TEST(CheckCells, DegenerateAllowableFailsWhatTheMemberCarries)
 {
-    return written([&](qm::HtmlReport& rep) { check.write_min_ratios(rep, m, [&](int i) { return actions[i]; }); });
+    qm::Allowables a;
+    a.compression = -3.0f, a.tension = 60.0f, a.shear = std::nanf("");
+    qm::MemberCheck check(two_actions, 10);
+    float v[3] = {0, 5.0f, 0.0f};
+    EXPECT_EQ(written([&](qm::HtmlReport& rep) { check.write_check_row(rep, 1, v, a); }),
+              "<TD>  1</TD><TD>\n   5.000" + fail + " compression</TD>\n<TD>\n   0.000 shear</TD>\n[0.0;0.0;]\n");
+    EXPECT_TRUE(check.failed(1));
+    float actions[2][3] = {{}, {0, 5.0f, 0.0f}};
+    EXPECT_EQ(min_ratios(check, 1, actions), "min compressive ratio =\t      0.0\t member =    1\n\n");
 }
+
+// ---------------------------------------------------------------- ratios
 
 // Members 3 and 7 share the smallest shear ratio: the lower number is named.
 TEST(Ratios, TiesKeepTheLowerMemberNumber)
@@ -330,6 +348,25 @@ TEST(Reader, CommaMustFollowTheNumberDirectly)
     qm::ScanField f[] = {{'i', &a}, {'i', &b}};
     EXPECT_FALSE(s.scanner.scan("%i,%i", f, 2));
     EXPECT_EQ(s.scanner.problem(), "found no comma after field 1");
+}
+
+// Optional trailing numbers are read only when a comma follows the last
+// number directly; those not given read as 0, and the record after them is
+// left whole; "[...]" costs nothing of the count a record must hold.
+TEST(Reader, OptionalTrailingNumbers)
+{
+    Scan s("1,2,3.5\n4,5\n,6\n");
+    int a = 0, b = 0;
+    float c = 0, d = 7;
+    qm::ScanField f[] = {{'i', &a}, {'i', &b}, {'f', &c}, {'f', &d}};
+    ASSERT_TRUE(s.scanner.scan("%i,%i[,%f,%f]\n", f, 4)) << s.scanner.problem();
+    EXPECT_EQ(c, 3.5f);
+    EXPECT_EQ(d, 0.0f);
+    ASSERT_TRUE(s.scanner.scan("%i,%i[,%f,%f]\n", f, 4)) << s.scanner.problem();
+    EXPECT_EQ(a, 4);
+    EXPECT_EQ(c, 0.0f);
+    EXPECT_FALSE(s.scanner.scan("%i,%i[,%f,%f]\n", f, 4)); // ",6" starts no record
+    EXPECT_EQ(qm::count_fields("%i,%i[,%f,%f]\n"), 2);
 }
 
 TEST(Reader, UnreadableFieldsAreRefusedNotKept)

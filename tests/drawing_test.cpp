@@ -50,7 +50,7 @@ struct Page {
     double y(double v) const { return top + (vmax - v) * inch; }
 };
 
-const std::string section = "10,100,29000,36,2,2"; // A, Iz, E, Fy, rx, ry
+const std::string section = "10,100,29000,36,2,2,100"; // A, Iz, E, Fy, rx, ry, Sz
 
 // A plane cantilever of 120 in along x, fixed at joint 1, P down at joint 2.
 std::string cantilever(const std::string& P)
@@ -58,11 +58,12 @@ std::string cantilever(const std::string& P)
     return "1,2,3,1\n0,0\n120,0\n1,2," + section + "\n1\n1,1,1\n1,0\n2\n0," + P + ",0\n0\n";
 }
 
-std::string drawing_of(const char* program, const std::string& stem, const std::string& input)
+// The drawing of a completed run (status 2: a member fails a check).
+std::string drawing_of(const char* program, const std::string& stem, const std::string& input, int status = 0)
 {
     qmtest::ProgramDir dir;
     dir.write(stem + ".in", input);
-    EXPECT_EQ(dir.run(program).status, 0);
+    EXPECT_EQ(dir.run(program).status, status);
     return dir.read(stem + ".svg");
 }
 
@@ -136,12 +137,12 @@ TEST(Drawing, SupportsAreDrawnByWhatTheyRestrain)
     EXPECT_EQ(tag_with(svg, "data-joint=\"5\""), "");
 }
 
-// 100 kips at the tip bends the section past 0.66*Iz*Fy = 2376 inch-kips:
+// 100 kips at the tip bends the section past 0.66*Sz*Fy = 2376 inch-kips:
 // the report marks the moment "fail", the drawing shows the member red.
 TEST(Drawing, MemberThatFailsACheckIsRed)
 {
     std::string red = "stroke=\"#d50000\"";
-    EXPECT_NE(tag_with(drawing_of(FRAME2D, "planefr", cantilever("-100")), "<line data-member=\"1\"").find(red),
+    EXPECT_NE(tag_with(drawing_of(FRAME2D, "planefr", cantilever("-100"), 2), "<line data-member=\"1\"").find(red),
               std::string::npos);
     EXPECT_EQ(tag_with(drawing_of(FRAME2D, "planefr", cantilever("-1")), "<line data-member=\"1\"").find(red),
               std::string::npos);

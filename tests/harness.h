@@ -61,6 +61,9 @@ Analysis analyse(const char* program, const std::string& stem, const std::string
 
 // A completed run: status 0, "successfully completed" alone on the console.
 void expect_success(const Analysis& a);
+// A completed run in which a member that is not a dummy member fails a
+// check: status 2, "successfully completed" alone on the console.
+void expect_failing_member(const Analysis& a);
 // An error stop: status 1, nothing on standard error, the report closed by
 // the footer, no CSV and no summary.
 void expect_error_stop(const Analysis& a);

@@ -58,7 +58,9 @@ check_run() {
     found="$(PATH="$prefix/bin:$PATH" command -v "$program")"
     [ "$found" = "$prefix/bin/$program" ] || fail "$program on PATH is $found"
     console="$(cd "$work" && PATH="$prefix/bin:$PATH" "$program" 2>&1)" || status=$?
-    [ "$status" -eq 0 ] || fail "$program exited with status $status: $console"
+    local expected
+    expected="$(cat "$root/tests/golden/$program/example/status")"
+    [ "$status" -eq "$expected" ] || fail "$program exited with status $status (expected $expected): $console"
     [ "$console" = "$(cat "$root/tests/golden/$program/example/console.out")" ] ||
         fail "$program printed: $console"
     cmp -s "$work/$stem.csv" "$root/tests/golden/$program/example/$stem.csv" ||

@@ -35,6 +35,13 @@ protected:
     qmtest::ProgramDir dir;
     std::string file(const char* suffix) const { return p.stem + std::string(suffix); }
     void write_example() const { dir.write(file(".in"), qmtest::example_input(p.stem)); }
+    // A run of the example completes: status 0, or 2 where one of its
+    // members fails a check.
+    void run_example() const
+    {
+        int status = dir.run(p.path).status;
+        ASSERT_TRUE(status == 0 || status == 2) << "status " << status;
+    }
 };
 
 TEST_P(EveryProgram, MissingInputFileFailsWithoutAReport)
@@ -61,7 +68,7 @@ TEST_P(EveryProgram, UnwritableCsvFileFails)
 TEST_P(EveryProgram, FileSizeLimitFailsTheRunAndLeavesNoResult)
 {
     write_example();
-    ASSERT_EQ(dir.run(p.path).status, 0);
+    run_example();
     qmtest::RunResult r = dir.run(p.path, "", "trap '' XFSZ; ulimit -f 4;");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.console, "  trouble writing " + file(".htm") + ": File too large\n");
@@ -75,7 +82,7 @@ TEST_P(EveryProgram, FileSizeLimitFailsTheRunAndLeavesNoResult)
 TEST_P(EveryProgram, EveryFailingWriteOrRenameLeavesNoResult)
 {
     write_example();
-    ASSERT_EQ(dir.run(p.path).status, 0);
+    run_example();
     const char* const order[] = {".htm", ".csv", ".svg", ".txt"};
     std::vector<std::pair<std::string, std::string>> points; // setting, the file that fails
     std::size_t before = 0;
@@ -94,7 +101,7 @@ TEST_P(EveryProgram, EveryFailingWriteOrRenameLeavesNoResult)
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.console, "  trouble writing " + failing + ": No space left on device\n");
         EXPECT_EQ(dir.files(), sorted({"gm 209 label.jpg", file(".in")}));
-        ASSERT_EQ(dir.run(p.path).status, 0);
+        run_example();
     }
 }
 
@@ -103,7 +110,7 @@ TEST_P(EveryProgram, EveryFailingWriteOrRenameLeavesNoResult)
 TEST_P(EveryProgram, ErrorStopRemovesEarlierResults)
 {
     write_example();
-    ASSERT_EQ(dir.run(p.path).status, 0);
+    run_example();
     dir.write(file(".in"), "1x,2,6,1\n");
     qmtest::RunResult r = dir.run(p.path);
     EXPECT_EQ(r.status, 1);
@@ -116,7 +123,7 @@ TEST_P(EveryProgram, ErrorStopRemovesEarlierResults)
 TEST_P(EveryProgram, CompletedRunLeavesItsDrawingAndTheLabelImage)
 {
     write_example();
-    ASSERT_EQ(dir.run(p.path).status, 0);
+    run_example();
     std::string svg = dir.read(file(".svg"));
     EXPECT_EQ(qmtest::xml_problem(svg), "");
     EXPECT_NE(svg.find(std::string(p.name) + " &#8212; " + file(".in")), std::string::npos);
@@ -125,7 +132,7 @@ TEST_P(EveryProgram, CompletedRunLeavesItsDrawingAndTheLabelImage)
     EXPECT_EQ(jpeg.substr(0, 3), "\xff\xd8\xff");
     EXPECT_EQ(jpeg.substr(jpeg.size() - 2), "\xff\xd9");
     dir.write("gm 209 label.jpg", "the user's own");
-    ASSERT_EQ(dir.run(p.path).status, 0);
+    run_example();
     EXPECT_EQ(dir.read("gm 209 label.jpg"), "the user's own");
 }
 
@@ -156,7 +163,7 @@ TEST_P(EveryProgram, VersionIsTheSuitesWithTheProgramsRevision)
     qmtest::RunResult r = dir.run_with(p.path, {"--version"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(dir.files(), sorted({file(".in")}));
-    ASSERT_EQ(dir.run(p.path).status, 0);
+    run_example();
     std::smatch rev;
     std::string htm = dir.read(file(".htm"));
     ASSERT_TRUE(std::regex_search(htm, rev, std::regex("rev (0\\.[0-9][0-9])")));
@@ -226,7 +233,8 @@ TEST_P(EveryProgram, SeveralFoldersEachStandOnTheirOwn)
 TEST_P(EveryProgram, ResultFilesAreReadableByAll)
 {
     write_example();
-    ASSERT_EQ(dir.run(p.path, "", "umask 022;").status, 0);
+    int status = dir.run(p.path, "", "umask 022;").status;
+    ASSERT_TRUE(status == 0 || status == 2) << "status " << status;
     for (const char* suffix : {".htm", ".csv", ".svg", ".txt"})
         EXPECT_EQ(std::filesystem::status(dir.path() + "/" + file(suffix)).permissions(), std::filesystem::perms(0644))
             << file(suffix);

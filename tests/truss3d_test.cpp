@@ -7,10 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <utility>
 
 #include "harness.h"
+#include "member_check.h"
 
 using qmtest::csv_value;
 using qmtest::expect_success;
@@ -56,11 +58,12 @@ TEST(Truss3dOneBar, ExtensionSupportForceAndLimitsFollowByHand)
 // base corners 1-4 at (+-120, 0, +-120), apex 5 at (0, 140, 0), so every leg
 // is 220 in long with cosines 6/11, 7/11, 6/11. Legs 1-5, 2-5, 3-5, 4-5 and
 // ring 1-2, 2-3, 3-4, 4-1; apex load 6 kips in x and 28 kips down. Statics
-// (tension positive): legs -16.5, -5.5, -11, -11; ring 3, 6, 6, 6.
+// (tension positive): legs -16.5, -5.5, -11, -11; ring 3, 6, 6, 6. Legs 1, 3
+// and 4 buckle (Ca = 9.26 kips, below).
 TEST(Truss3dPyramid, BarForcesMatchStaticsAndReactionsBalanceTheLoads)
 {
     Outcome o = analyse(qmtest::example_input("spacetr"));
-    expect_success(o);
+    qmtest::expect_failing_member(o);
     const double legs[] = {-16.5, -5.5, -11, -11}, ring[] = {3, 6, 6, 6};
     for (int i = 1; i <= 4; ++i) {
         EXPECT_NEAR(bar_force(o, 5, i), legs[i - 1], 1e-4) << "leg " << i;
@@ -87,16 +90,18 @@ TEST(Truss3dPyramid, BarForcesMatchStaticsAndReactionsBalanceTheLoads)
     EXPECT_NEAR(translation(o, 5, 2), -drop, 1e-5);
 }
 
-// Leg 1 as a dummy member: still analysed, but the summary
-// lists it and takes the compressive minimum from leg 3, Ca/11 = 5.8.
+// Leg 1 as a dummy member: still analysed, but the summary lists it and
+// takes the compressive minimum from leg 3: a leg of 220 in with r = 1.16
+// has s = 189.7 > Cc = 126.10, Fa = 12*pi^2*29000/(23*s^2) = 4.150 ksi,
+// Ca = 2.23*4.150 = 9.255 kips, and 9.255/11 = 0.8.
 TEST(Truss3dPyramid, DummyMemberIsReportedButSetsNoMinimum)
 {
     std::string input = qmtest::example_input("spacetr");
     input.replace(input.rfind("0\n"), 2, "1\n1\n");
     Outcome o = analyse(input);
-    expect_success(o);
+    qmtest::expect_failing_member(o);
     EXPECT_NEAR(bar_force(o, 5, 1), -16.5, 1e-4);
-    EXPECT_NE(o.txt.find("\n8,8,5,7,4\n\ndummy member - 1\n\n\n\nmin compressive ratio =\t      5.8\t member =    3\n"
+    EXPECT_NE(o.txt.find("\n8,8,5,7,4\n\ndummy member - 1\n\n\n\nmin compressive ratio =\t      0.8\t member =    3\n"
                          "min tensile ratio =\t      5.2\t member =    6\n\n"),
               std::string::npos);
 }
@@ -134,23 +139,28 @@ TEST(Truss3dMemberAxes, VerticalAndNearVerticalPostsTakeTheVerticalAxes)
 // ---------------------------------------------------------------- checks
 
 // Every joint held, so the end actions are the member loads themselves.
-// Member 1: A 1, Fy 23 and radii so large that the column formula gives
-// 12*23/23 = 12 exactly, Va = 23*0.55 = 12.65; a compression equal to Ca
-// passes at both ends, a shear equal to Va fails. Member 2: L/r = 480, so
-// 1.6 - 0.005*480 < 0 and the column allowable is negative; it is kept with
-// its sign, fails the compression and gives a negative compressive ratio.
-TEST(Truss3dChecks, ActionsAtTheirAllowablesAndANegativeColumnAllowable)
+// Member 1: A 1, Fy 23 and radii so large that the column yields, Fa =
+// 23/FS with FS = 5/3, Va = 23*0.55 = 12.65; a compression equal to Ca
+// passes at both ends, a shear equal to Va fails. Member 2 has a radius of
+// gyration of 0: no allowable, so its compression fails with the limit 0 and
+// the compressive ratio 0.
+TEST(Truss3dChecks, ActionsAtTheirAllowablesAndAZeroRadius)
 {
-    Outcome o = analyse("2,3,9,3\n0,0,0\n120,0,0\n240,0,0\n1,2,1,29000,23,1000000,1000000\n2,3,1,29000,36,0.25,0.25\n"
-                        "1\n1,1,1\n2\n1,1,1\n3\n1,1,1\n0,2\n1\n12,12.65,0,-12,0,-12.65\n2\n1,0,0,-1,0,0\n0\n");
-    expect_success(o);
+    float Ca = qm::column_allowable(1.0f, 1000000.0f, 1000000.0f, 120.0f, 29000.0f, 23.0f, 1.0f);
+    ASSERT_NEAR(Ca, 23 * 0.6, 1e-4);
+    char loads[120];
+    std::snprintf(loads, sizeof loads, "1\n%.9g,12.65,0,%.9g,0,-12.65\n2\n1,0,0,-1,0,0\n0\n", Ca, -Ca);
+    Outcome o = analyse(std::string("2,3,9,3\n0,0,0\n120,0,0\n240,0,0\n1,2,1,29000,23,1000000,1000000\n"
+                                    "2,3,1,29000,36,0,0.25\n1\n1,1,1\n2\n1,1,1\n3\n1,1,1\n0,2\n") +
+                        loads);
+    qmtest::expect_failing_member(o);
     const std::string& fail = qmtest::fail_mark;
-    EXPECT_NE(o.htm.find("<TD>\n  12.000" + pass + " compression</TD>\n<TD>\n  12.650" + fail + " shear</TD>\n"),
+    EXPECT_NE(o.htm.find("<TD>\n  13.800" + pass + " compression</TD>\n<TD>\n  12.650" + fail + " shear</TD>\n"),
               std::string::npos);
-    EXPECT_NE(o.htm.find("<TD>\n -12.000" + pass + " compression</TD>\n"), std::string::npos);
+    EXPECT_NE(o.htm.find("<TD>\n -13.800" + pass + " compression</TD>\n"), std::string::npos);
     EXPECT_NE(o.htm.find("<TD>\n   1.000" + fail + " compression</TD>\n"), std::string::npos);
-    EXPECT_NE(o.htm.find("<TD>\nlimit</TD>\n<TD>\n -23.124</TD>\n"), std::string::npos);
-    EXPECT_NE(o.txt.find("\n\n\nmin compressive ratio =\t    -23.1\t member =    2\n"
+    EXPECT_NE(o.htm.find("<TD>\nlimit</TD>\n<TD>\n   0.000</TD>\n"), std::string::npos);
+    EXPECT_NE(o.txt.find("\n\n\nmin compressive ratio =\t      0.0\t member =    2\n"
                          "min shear ratio =\t      1.0\t member =    1\n\n"),
               std::string::npos);
 }

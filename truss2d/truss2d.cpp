@@ -40,11 +40,10 @@ constexpr qm::ProgramTables tables = {
                       "end force<sub>x</sub> (kips)</TD><TD>end force<sub>y</sub> (kips)\n",
             .titles_end = "</TD>\n</TR>\n",
             .ending = "</TABLE>\n\n\n",
+            .notes_opening = "",
         },
     // Four end actions per member: start force x (axial), start force y
-    // (shear), end force x (axial), end force y (shear). Axial limits are kept
-    // as magnitudes, so a negative column allowable still gives a positive
-    // limit.
+    // (shear), end force x (axial), end force y (shear).
     .check =
         {
             .nc = 4,
@@ -59,7 +58,6 @@ constexpr qm::ProgramTables tables = {
                        .torsion = "",
                        .moment = ""},
             .compression_equal_passes = true,
-            .absolute_axial_limits = true,
             .limit_row = qm::limit_row_three_decimals,
             .ratios = {.moment_category = qm::no_category,
                        .torsion_category = qm::no_category,

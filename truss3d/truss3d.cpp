@@ -51,6 +51,7 @@ constexpr qm::ProgramTables tables = {
                       "</sub> (kips)</TD><TD>end force<sub>z</sub> (kips)\n",
             .titles_end = "</TD>\n</TR>\n",
             .ending = "</TABLE>\n\n\n",
+            .notes_opening = "",
         },
     // Six end actions per member: start force x (axial), start forces y and
     // z (shear), then the same at the end joint. One pair of labels at both
@@ -69,7 +70,6 @@ constexpr qm::ProgramTables tables = {
                        .torsion = "",
                        .moment = ""},
             .compression_equal_passes = true,
-            .absolute_axial_limits = false,
             .limit_row = qm::limit_row_three_decimals,
             .ratios = {.moment_category = qm::no_category,
                        .torsion_category = qm::no_category,
