@@ -17,19 +17,24 @@ public:
     Records(const std::string& path, std::FILE* f) : path_(path), scanner_(f) {}
 
     // One record of `ints` whole numbers and then `reals` numbers, all
-    // separated by commas.
-    std::vector<double> read(const char* what, int ints, int reals)
+    // separated by commas, the last `optional` of them optional (0 when not
+    // given).
+    std::vector<double> read(const char* what, int ints, int reals, int optional = 0)
     {
         std::string fmt;
         std::vector<int> iv(static_cast<size_t>(ints));
         std::vector<float> fv(static_cast<size_t>(reals));
         std::vector<qm::ScanField> fields;
         for (int k = 0; k < ints + reals; ++k) {
+            if (k == ints + reals - optional)
+                fmt += '[';
             fmt += k ? ",%" : "%";
             fmt += k < ints ? 'i' : 'f';
             fields.push_back(k < ints ? qm::ScanField{'i', &iv[static_cast<size_t>(k)]}
                                       : qm::ScanField{'f', &fv[static_cast<size_t>(k - ints)]});
         }
+        if (optional)
+            fmt += ']';
         if (!scanner_.scan(fmt.c_str(), fields.data(), ints + reals))
             throw ModelError{path_ + ":" + std::to_string(scanner_.failed_line()) + ": " + what + ": " +
                              scanner_.problem()};
@@ -124,13 +129,15 @@ Model read_input_file(const std::string& path)
             p[E] = beam_E;
             p[Fy] = beam_Fy;
         } else {
-            std::vector<double> v = r.read("member", 2, t.nprops);
+            std::vector<double> v = r.read("member", 2, t.nprops + t.nmoduli, t.nmoduli);
             mb.jj = static_cast<int>(v[0]);
             mb.jk = static_cast<int>(v[1]);
             r.check("member", mb.jj, 1, nj);
             r.check("member", mb.jk, 1, nj);
             for (int k = 0; k < t.nprops; ++k)
                 p[t.record[k]] = v[2 + static_cast<size_t>(k)];
+            for (int k = 0; k < t.nmoduli; ++k)
+                p[t.moduli[k]] = v[2 + static_cast<size_t>(t.nprops + k)];
         }
         mb.section = section_of(s, p);
         s.members.push_back(mb);

@@ -249,7 +249,8 @@ std::array<std::vector<double>, 2> end_results(const Geometry& g, const std::str
     qmtest::ProgramDir dir;
     dir.write("m.toml", model);
     qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "m.toml"});
-    EXPECT_EQ(r.status, 0) << r.console;
+    // Completed, whether or not the slender member passes its checks.
+    EXPECT_TRUE(r.status == 0 || r.status == 2) << r.console;
     std::string csv = dir.read(std::string("m.out/c/") + g.stem + ".csv");
     std::array<std::vector<double>, 2> out;
     for (int j : {1, nj})

@@ -283,13 +283,16 @@ TEST(Quillmark, StoppedCombinationGivesStatusOne)
     EXPECT_EQ(qmtest::line_of(r.console, "live: ").rfind("live: unstable", 0), 0u) << r.console;
 }
 
-// Section moduli follow the member record only when given.
+// Section moduli follow the member record only when given; with one the
+// moments are checked: 0.66 * 40 * 36 = 950.4 inch-kips.
 TEST(Quillmark, SectionModulusEndsTheMemberRecord)
 {
     qmtest::ProgramDir dir;
     dir.write("m.toml", replaced(portal, "ry = 2,", "ry = 2, Sz = 40,"));
-    dir.run_with(QUILLMARK, {"run", "m.toml"});
+    ASSERT_NE(dir.run_with(QUILLMARK, {"run", "m.toml"}).status, 1);
     EXPECT_EQ(qmtest::line_of(dir.read("m.out/dead/planefr.in"), "1,2,"), "1,2,10,200,29000,36,3,2,40");
+    EXPECT_NEAR(csv_value(dir.read("m.out/dead/planefr.csv"), 6, 3), 950.4, 1e-2);
+    EXPECT_NE(dir.read("m.envelope.csv").find("col1,moment,"), std::string::npos);
 }
 
 // The full-size space frame (250 joints, 1000 members) imported, with five
@@ -306,7 +309,7 @@ TEST(Quillmark, FullSizeSpaceFrameWithFiveCombinations)
     qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "spacefr.toml"});
     std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     std::printf("five combinations of the full-size space frame: %.2f s\n", took.count());
-    ASSERT_EQ(r.status, 0) << r.console;
+    ASSERT_NE(r.status, 1) << r.console; // its light braces may fail their checks
     EXPECT_EQ(qmtest::count_of(r.console, ": completed\n"), 5);
     std::string c1 = dir.read("spacefr.out/c1/spacefr.csv"), c5 = dir.read("spacefr.out/c5/spacefr.csv");
     // Reactions of the first base joint (after 250 displacement lines).
@@ -329,12 +332,13 @@ TEST_P(ShippedExample, ImportRoundTripReproducesTheAnalysis)
     std::string in = qmtest::example_input(e.stem);
     qmtest::ProgramDir dir;
     dir.write(std::string(e.stem) + ".in", in);
-    ASSERT_EQ(dir.run(e.program).status, 0);
+    int status = dir.run(e.program).status;
+    ASSERT_NE(status, 1);
     qmtest::RunResult r = dir.run_with(QUILLMARK, {"import", std::string(e.stem) + ".in"});
     ASSERT_EQ(r.status, 0) << r.console;
     EXPECT_EQ(r.console, std::string("wrote ") + e.stem + ".toml\n");
     r = dir.run_with(QUILLMARK, {"run", std::string(e.stem) + ".toml"});
-    ASSERT_EQ(r.status, 0) << r.console;
+    EXPECT_EQ(r.status, status) << r.console;
     std::string again = std::string(e.stem) + ".out/imported/" + e.stem;
     EXPECT_EQ(dir.read(again + ".csv"), dir.read(std::string(e.stem) + ".csv"));
     // A second import leaves the model file as it is.
@@ -359,11 +363,12 @@ TEST_P(ShippedExample, ModelFileOfTheExampleGivesItsResults)
     const Example& e = GetParam();
     qmtest::ProgramDir dir;
     dir.write(std::string(e.stem) + ".in", qmtest::example_input(e.stem));
-    ASSERT_EQ(dir.run(e.program).status, 0);
+    int status = dir.run(e.program).status;
+    ASSERT_NE(status, 1);
     std::filesystem::copy_file(std::string(EXAMPLES_DIR) + "/quillmark/" + e.stem + ".toml",
                                dir.path() + "/" + e.stem + ".toml");
     qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", std::string(e.stem) + ".toml"});
-    ASSERT_EQ(r.status, 0) << r.console;
+    EXPECT_EQ(r.status, status) << r.console;
     std::string csv = dir.read(std::string(e.stem) + ".out/" + e.combination + "/" + e.stem + ".csv");
     EXPECT_EQ(csv, dir.read(std::string(e.stem) + ".csv"));
 }
