@@ -52,6 +52,24 @@ std::string html_escape(const std::string& in)
     return out;
 }
 
+// Whether the programs check end action k of member i: torsion never, a
+// moment only with the section modulus about its axis, the rest always.
+bool checked(const Model& s, int i, int k)
+{
+    const TypeTable& t = s.t();
+    if (t.check[k] == Check::torsion)
+        return false;
+    if (t.check[k] != Check::moment)
+        return true;
+    const Section& sec = s.sections[s.members[i - 1].section];
+    switch (s.type) {
+    case Type::space_frame: return sec.p[t.local[k] % 6 == 4 ? Sy : Sz] != 0;
+    case Type::plane_frame: return sec.p[Sz] != 0;
+    case Type::grid: return sec.p[Sy] != 0;
+    default: return true;
+    }
+}
+
 } // namespace
 
 Envelope envelope_of(const Model& s, const std::vector<CombinationRun>& runs)
@@ -68,8 +86,10 @@ Envelope envelope_of(const Model& s, const std::vector<CombinationRun>& runs)
         for (size_t i = 1; i <= s.members.size(); ++i)
             for (int k = 0; k < t.nea; ++k) {
                 double v = r.ea[i][k], lim = r.limit[i][k];
-                if (lim == 0 || v == 0)
+                if (v == 0 || !checked(s, static_cast<int>(i), k))
                     continue;
+                // A check made with a limit of 0 (an area, a radius or a
+                // yield strength of 0) fails.
                 double ratio = std::fabs(lim) / std::fabs(v);
                 Governing& g = e.member[i][check_of(t.check[k], v)];
                 if (g.combination < 0 || ratio < g.ratio)

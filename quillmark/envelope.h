@@ -16,7 +16,8 @@ namespace quill {
 struct CombinationRun {
     std::string name;
     bool completed = false;
-    std::string error; // what stopped it
+    bool failing = false; // the analysis found a member that fails
+    std::string error;    // what stopped it
     Results results;
 };
 

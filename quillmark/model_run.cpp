@@ -66,6 +66,7 @@ int run_model(const std::string& path)
         } else {
             Outcome o = analyse(s.type, dir.string());
             if (o.status == 0 || o.status == 2) {
+                r.failing = o.status == 2;
                 r.completed = read_results(s, (dir / (std::string(t.stem) + ".csv")).string(), r.results);
                 if (!r.completed)
                     r.error = "its results cannot be read";
@@ -98,7 +99,10 @@ int run_model(const std::string& path)
     std::printf("envelope: %s\n", htm.string().c_str());
     if (stopped)
         return 1;
-    return e.any_failure ? 2 : 0;
+    bool failing = e.any_failure;
+    for (const CombinationRun& r : runs)
+        failing = failing || r.failing;
+    return failing ? 2 : 0;
 }
 
 } // namespace quill

@@ -269,6 +269,12 @@ TEST(Quillmark, FailingMemberGivesStatusTwo)
     qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "m.toml"});
     EXPECT_EQ(r.status, 2) << r.console;
     EXPECT_NE(r.console.find(": fails\n"), std::string::npos) << r.console;
+    // Radii of gyration of 0 give no allowable compression: a column fails
+    // with the limit 0, its ratio 0.
+    dir.write("m.toml", replaced(portal, "rx = 3, ry = 2", "rx = 0, ry = 0"));
+    r = dir.run_with(QUILLMARK, {"run", "m.toml"});
+    EXPECT_EQ(r.status, 2) << r.console;
+    EXPECT_NE(dir.read("m.envelope.csv").find("col1,compression,0.000,"), std::string::npos);
 }
 
 // A combination whose analysis stops says so on its line; the run ends with 1.
