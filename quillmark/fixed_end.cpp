@@ -18,7 +18,7 @@ struct Poly {
 };
 
 const Poly cubic[4] = {{{1, 0, -3, 2}}, {{0, 1, -2, 1}}, {{0, 0, 3, -2}}, {{0, 0, -1, 1}}};
-const double cubic_scale[4] = {0, 1, 0, 1}; // powers of L: N2 and N4 carry one
+const int cubic_scale[4] = {0, 1, 0, 1}; // powers of L: N2 and N4 carry one
 const Poly straight[2] = {{{1, -1, 0, 0}}, {{0, 1, 0, 0}}};
 
 double value(const Poly& p, double t)
@@ -71,7 +71,7 @@ BeamEnds bending(const Profile& p, double L)
 {
     double e[4];
     for (int i = 0; i < 4; ++i)
-        e[i] = -equivalent(cubic[i], static_cast<int>(cubic_scale[i]), p, L);
+        e[i] = -equivalent(cubic[i], cubic_scale[i], p, L);
     return {e[0], e[1], e[2], e[3]};
 }
 
