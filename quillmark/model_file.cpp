@@ -84,6 +84,9 @@ double Reader::number(const toml::node& n, const std::string& key) const
     std::optional<double> v = n.value<double>();
     if (!v || !std::isfinite(*v))
         fail(n, key, "a number is expected");
+    // The input files hold single-precision numbers.
+    if (std::fabs(*v) > 1e30)
+        fail(n, key, "a number of at most 1e30 is expected");
     return *v;
 }
 

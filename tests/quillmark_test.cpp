@@ -128,6 +128,8 @@ const BadModel bad_models[] = {
     {"point_beyond", "at = 7.5", "at = 21", "cases.live.members[1].at", "lies beyond the member", "at = 21"},
     {"direction_lacking", "kind = \"uniform\"\ndirection = \"y\"", "kind = \"uniform\"\ndirection = \"z\"",
      "cases.dead.members[1].direction", "a plane_frame takes no force along member z", "direction = \"z\""},
+    {"huge_number", "fx = 4", "fx = 4e300", "cases.live.joints.B.fx", "a number of at most 1e30 is expected",
+     "joints = { B"},
     {"unknown_load_kind", "kind = \"uniform\"", "kind = \"snow\"", "cases.dead.members[1].kind",
      "one of uniform, linear, point, moment is expected", "kind = \"snow\""},
     {"key_of_another_kind", "at = 7.5", "at = 7.5\nw = 1", "cases.live.members[1].w", "unknown key", "w = 1"},
