@@ -30,7 +30,7 @@ else
     cmake --install "$from" --prefix "$prefix" >/dev/null
 fi
 
-programs=(frame3d frame2d truss3d truss2d grillage girder modelprep)
+programs=(frame3d frame2d truss3d truss2d grillage girder modelprep quillmark)
 for p in "${programs[@]}"; do
     [ -x "$prefix/bin/$p" ] || fail "$p is not installed in bin"
 done
@@ -72,8 +72,16 @@ check_run() {
 check_run frame3d spacefr spacefr
 check_run truss2d planetr planetr
 
+# quillmark on a shipped model file: every combination completes.
+work="$scratch/run-quillmark"
+cp -r "$prefix/share/doc/quillmark-frames/examples/quillmark" "$work"
+status=0
+console="$(cd "$work" && PATH="$prefix/bin:$PATH" quillmark run building_si.toml 2>&1)" || status=$?
+[ "$status" -eq 0 ] || fail "quillmark exited with status $status: $console"
+[ -s "$work/building_si.envelope.htm" ] || fail "quillmark wrote no envelope"
+
 if [ "$failed" -ne 0 ]; then
     echo "install check: $failed failed"
     exit 1
 fi
-echo "install check of $(basename "$from"): ${#programs[@]} programs with their pages; frame3d and truss2d ran"
+echo "install check of $(basename "$from"): ${#programs[@]} programs with their pages; frame3d, truss2d and quillmark ran"

@@ -1,0 +1,28 @@
+// The input file of a structure's analysis program for one combination:
+// the structure, the factored joint loads and the fixed-end actions of the
+// factored member loads, every value rounded to single precision once and
+// written so that it reads back as the same number.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model.h"
+
+namespace quill {
+
+// The loads of one combination, summed: per joint (1-based) the type's joint
+// directions, per member (1-based) its fixed-end actions.
+struct CombinedLoads {
+    std::vector<std::array<double, 6>> joint;
+    std::vector<std::array<double, 12>> member;
+};
+CombinedLoads combine(const Model& s, const Combination& c);
+
+std::string input_file(const Model& s, const CombinedLoads& loads);
+
+// A value as the input file holds it: the float nearest to v, in the
+// fewest digits that read back as that float.
+std::string number_text(double v);
+
+} // namespace quill
