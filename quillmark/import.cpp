@@ -6,7 +6,7 @@
 #include <map>
 #include <memory>
 
-#include "scanner.h"
+#include "input/scanner.h"
 
 namespace quill {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "fixed_end.h"
-#include "member_axes.h"
+#include "model/member_axes.h"
 
 namespace quill {
 
