@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "fixed_end.h"
 #include "harness.h"
 #include "space_frame_generator.h"
 
@@ -19,6 +20,44 @@
 namespace {
 
 using qmtest::csv_value;
+
+// ---------------------------------------------------------------------------
+// Fixed-end actions against the handbook's tables for a member built in at
+// both ends, L = 240 in, loads downwards (against member y), the actions the
+// joints exert on the member: V up, M counter-clockwise.
+
+void expect_ends(const quill::BeamEnds& e, double V1, double M1, double V2, double M2)
+{
+    EXPECT_NEAR(e.V1, V1, 1e-9 * std::fabs(V1) + 1e-12);
+    EXPECT_NEAR(e.M1, M1, 1e-9 * std::fabs(M1) + 1e-12);
+    EXPECT_NEAR(e.V2, V2, 1e-9 * std::fabs(V2) + 1e-12);
+    EXPECT_NEAR(e.M2, M2, 1e-9 * std::fabs(M2) + 1e-12);
+}
+
+TEST(QuillmarkFixedEnd, HandbookCasesOfABuiltInMember)
+{
+    const double L = 240, w = 0.1, P = 10, M = 50, a = 60, b = L - a;
+    using quill::Profile;
+    // Uniform w: wL/2 and wL^2/12 at each end.
+    expect_ends(quill::bending({Profile::distributed, 0, L, -w, -w}, L), w * L / 2, w * L * L / 12, w * L / 2,
+                -w * L * L / 12);
+    // Point load P at a: Pb^2(3a+b)/L^3, Pab^2/L^2; Pa^2(a+3b)/L^3, Pa^2b/L^2.
+    expect_ends(quill::bending({Profile::force, a, a, -P, 0}, L), P * b * b * (3 * a + b) / (L * L * L),
+                P * a * b * b / (L * L), P * a * a * (a + 3 * b) / (L * L * L), -P * a * a * b / (L * L));
+    // Triangular, 0 at the start to w at the end: 3wL/20, wL^2/30; 7wL/20, wL^2/20.
+    expect_ends(quill::bending({Profile::distributed, 0, L, 0, -w}, L), 3 * w * L / 20, w * L * L / 30,
+                7 * w * L / 20, -w * L * L / 20);
+    // Counter-clockwise couple M at a: 6Mab/L^3, Mb(2a-b)/L^2; -6Mab/L^3, Ma(2b-a)/L^2.
+    expect_ends(quill::bending({Profile::moment, a, a, M, 0}, L), 6 * M * a * b / (L * L * L),
+                M * b * (2 * a - b) / (L * L), -6 * M * a * b / (L * L * L), M * a * (2 * b - a) / (L * L));
+    // Uniform w over the first half alone: 13wL/32, 11wL^2/192; 3wL/32, 5wL^2/192.
+    expect_ends(quill::bending({Profile::distributed, 0, L / 2, -w, -w}, L), 13 * w * L / 32,
+                11 * w * L * L / 192, 3 * w * L / 32, -5 * w * L * L / 192);
+    // An axial force P at a, both ends held: Pb/L and Pa/L, against it.
+    quill::BarEnds bar = quill::bar({Profile::force, a, a, P, 0}, L);
+    EXPECT_NEAR(bar.F1, -P * b / L, 1e-12);
+    EXPECT_NEAR(bar.F2, -P * a / L, 1e-12);
+}
 
 // A portal frame: two columns, fixed and pinned at their feet, and a beam.
 const std::string portal = R"(type = "plane_frame"
