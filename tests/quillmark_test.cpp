@@ -207,6 +207,12 @@ TEST(Quillmark, UnreadableModelFileStops)
 {
     qmtest::ProgramDir dir;
     EXPECT_EQ(dir.run_with(QUILLMARK, {}).status, 1);
+    EXPECT_EQ(dir.run_with(QUILLMARK, {"--bogus"}).status, 1);
+    qmtest::RunResult help = dir.run_with(QUILLMARK, {"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.console.ends_with("\nManual page: man quillmark\n"));
+    EXPECT_EQ(dir.run_with(QUILLMARK, {"--version"}).console, "quillmark (quillmark-frames) " QM_VERSION "\n");
+    EXPECT_TRUE(dir.files().empty());
     EXPECT_EQ(dir.run_with(QUILLMARK, {"import", "frame.in"}).console,
               "frame.in: not an input file of the suite (spacefr.in, planefr.in, spacetr.in, planetr.in, grid.in or "
               "beam.in)\n");
