@@ -3,14 +3,15 @@
 #   fuzz/run.sh BUILD_DIR SECONDS [PROGRAM...]
 # Each starts from the shipped examples, the inputs of the reference tests
 # and the corpus kept in fuzz/corpus/<program>/ (earlier findings; for
-# modelprep, answer streams), in a scratch copy; a new finding is left in the
+# modelprep, answer streams; for quillmark, the model files of its examples),
+# in a scratch copy; a new finding is left in the
 # scratch directory and named.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(dirname "$here")"
 build="$(cd "$1" && pwd)"; seconds="$2"; shift 2
 programs=("$@")
-[ ${#programs[@]} -gt 0 ] || programs=(frame3d frame2d truss3d truss2d grillage girder modelprep)
+[ ${#programs[@]} -gt 0 ] || programs=(frame3d frame2d truss3d truss2d grillage girder modelprep quillmark)
 declare -A stems=([frame3d]=spacefr [frame2d]=planefr [truss3d]=spacetr [truss2d]=planetr [grillage]=grid [girder]=beam)
 status=0
 for p in "${programs[@]}"; do
@@ -24,8 +25,9 @@ for p in "${programs[@]}"; do
         [ -f "$f" ] && cp "$f" "$work/corpus/golden-$(basename "$(dirname "$f")")"
     done
     [ -d "$here/corpus/$p" ] && cp "$here/corpus/$p"/* "$work/corpus/" 2>/dev/null || true
+    [ "$p" != quillmark ] || cp "$root"/examples/quillmark/*.toml "$work/corpus/"
     echo "== fuzz_$p for ${seconds}s"
-    if ! (cd "$work/findings" && "$harness" -max_total_time="$seconds" -max_len=8192 -timeout=10 \
+    if ! (cd "$work/findings" && "$harness" -max_total_time="$seconds" -max_len=8192 -timeout=10 -artifact_prefix="$work/findings/" \
             -print_final_stats=1 "$work/corpus" > "$work/log" 2>&1); then
         tail -n 40 "$work/log"
         echo "fuzz_$p found a problem; the input is in $work/findings"

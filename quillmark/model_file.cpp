@@ -5,10 +5,12 @@
 #include <cmath>
 #include <fstream>
 #include <initializer_list>
+#include <iterator>
 
 #include <toml++/toml.h>
 
 #include "member_loads.h"
+#include "toml_guard.h"
 
 namespace quill {
 
@@ -454,10 +456,15 @@ void Reader::read_combinations(const toml::table& t)
 Model Reader::read()
 {
     toml::table root;
-    if (!std::ifstream(path_))
+    std::ifstream in(path_, std::ios::binary);
+    if (!in)
         throw ModelError{path_ + ": cannot be read"};
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (int line = stray_non_ascii_line(content))
+        throw ModelError{path_ + ":" + std::to_string(line) +
+                         ": file: a character beyond ASCII outside a string or a comment"};
     try {
-        root = toml::parse_file(path_);
+        root = toml::parse(content, path_);
     } catch (const toml::parse_error& e) {
         fail(e.source(), "file", std::string(e.description()));
     }

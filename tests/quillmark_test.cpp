@@ -179,6 +179,12 @@ const BadModel bad_models[] = {
      "combinations.ULS.snow", "no load case 'snow'", "ULS ="},
     {"unsafe_folder", "to = 12\n", "to = 12\n\n[combinations]\n\"../up\" = { dead = 1 }\n", "combinations.../up",
      "names a folder: letters, digits and _ - + . only", "\"../up\""},
+    // A stray character beyond ASCII is refused before the TOML reader,
+    // which would reach undefined behaviour on it; in a comment it is fine.
+    {"stray_non_ascii", "units = \"US\"", "units = \"US\" # \u00a1 fine here\n\u00a1 = 1", "file",
+     "a character beyond ASCII outside a string or a comment", "\u00a1 = 1"},
+    {"stray_quote", "units = \"US\"", "units = \"US\"\ntitle = 0\"\u0454\"", "file",
+     "a character beyond ASCII outside a string or a comment", "title ="},
 };
 
 class ModelFileError : public ::testing::TestWithParam<BadModel> {};
