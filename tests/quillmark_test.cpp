@@ -400,6 +400,27 @@ TEST_P(ShippedExample, ImportRoundTripReproducesTheAnalysis)
     EXPECT_EQ(dir.read(std::string(e.stem) + ".toml"), "# edited\n");
 }
 
+// The programs keep the last record of a joint's restraint, a joint's load
+// or a member's load: so does the import, and the model it writes gives
+// the same analysis.
+TEST(Quillmark, ImportKeepsTheLastRecordOfEachJointAndMember)
+{
+    std::string in = qmtest::example_input("planefr");
+    in = replaced(in, "1\n1,1,1\n2\n1,1,1\n3\n1,1,1\n3,6\n",
+                  "1\n0,1,0\n2\n1,1,1\n3\n1,1,1\n1\n1,1,1\n4,7\n4\n50,0,0\n");
+    in = replaced(in, "10\n3,0,0\n", "10\n3,0,0\n10\n0,50,900,0,50,-900\n");
+    in = replaced(in, "12,9,3\n", "12,9,4\n");
+    qmtest::ProgramDir dir;
+    dir.write("planefr.in", in);
+    ASSERT_NE(dir.run(FRAME2D).status, 1);
+    ASSERT_EQ(dir.run_with(QUILLMARK, {"import", "planefr.in"}).status, 0);
+    qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "planefr.toml"});
+    ASSERT_NE(r.status, 1) << r.console;
+    // Past the first line, which echoes the number of restraint records.
+    std::string again = dir.read("planefr.out/imported/planefr.csv"), csv = dir.read("planefr.csv");
+    EXPECT_EQ(again.substr(again.find('\n')), csv.substr(csv.find('\n')));
+}
+
 const Example examples[] = {{"spacefr", FRAME3D, "tip"},   {"planefr", FRAME2D, "gravity_and_wind"},
                             {"spacetr", TRUSS3D, "apex"},  {"planetr", TRUSS2D, "deck"},
                             {"grid", GRILLAGE, "floor"},   {"beam", GIRDER, "floor"}};
