@@ -341,6 +341,11 @@ void Reader::read_member_load(LoadCase& c, const toml::table& t, const std::stri
         if (axes != "member" && axes != "global")
             fail(*an, path + ".axes", "\"member\" or \"global\" is expected");
         l.global = axes == "global";
+    } else if (s_.type != Type::beam) {
+        // A member's own directions turn with it (a member listed from right
+        // to left has y downwards): the file says which it means. A beam's
+        // members all run along +x, their axes the global ones.
+        fail(t, path, "'axes' is missing: \"member\" or \"global\" is expected");
     }
     const toml::node* dn = t.get("direction");
     if (!dn)

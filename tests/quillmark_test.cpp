@@ -88,6 +88,7 @@ self_weight = true
 member = "beam"
 kind = "uniform"
 direction = "y"
+axes = "member"
 w = -1.5
 
 [cases.live]
@@ -169,6 +170,8 @@ const BadModel bad_models[] = {
      "cases.dead.members[1].direction", "a plane_frame takes no force along member z", "direction = \"z\""},
     {"huge_number", "fx = 4", "fx = 4e300", "cases.live.joints.B.fx", "a number of at most 1e30 is expected",
      "joints = { B"},
+    {"axes_missing", "axes = \"member\"\n", "", "cases.dead.members[1]",
+     "'axes' is missing: \"member\" or \"global\" is expected", "[[cases.dead.members]]"},
     {"unknown_load_kind", "kind = \"uniform\"", "kind = \"snow\"", "cases.dead.members[1].kind",
      "one of uniform, linear, point, moment is expected", "kind = \"snow\""},
     {"key_of_another_kind", "at = 7.5", "at = 7.5\nw = 1", "cases.live.members[1].w", "unknown key", "w = 1"},
