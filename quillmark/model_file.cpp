@@ -441,12 +441,18 @@ void Reader::read_case(LoadCase& c, const toml::table& t, const std::string& pat
 
 void Reader::read_combinations(const toml::table& t)
 {
+    // An empty table or combination would run nothing and look like a pass.
+    if (t.empty())
+        fail(t, "combinations", "no combination");
     for (auto& [name, node] : in_file_order(t)) {
         std::string path = "combinations." + name;
         folder_name(*node, path, name);
         Combination co;
         co.name = name;
-        for (auto& [cname, f] : in_file_order(table_at(*node, path))) {
+        const toml::table& ct = table_at(*node, path);
+        if (ct.empty())
+            fail(*node, path, "no load case with its factor");
+        for (auto& [cname, f] : in_file_order(ct)) {
             auto it = std::find(case_names_.begin(), case_names_.end(), cname);
             if (it == case_names_.end())
                 fail(*f, path + "." + cname, "no load case '" + cname + "'");

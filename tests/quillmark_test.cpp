@@ -180,6 +180,10 @@ const BadModel bad_models[] = {
      "unknown key", "joints = { B = { fz"},
     {"unknown_case", "to = 12\n", "to = 12\n\n[combinations]\nULS = { dead = 1.2, snow = 1.6 }\n",
      "combinations.ULS.snow", "no load case 'snow'", "ULS ="},
+    {"no_combination", "to = 12\n", "to = 12\n\n[combinations]\n", "combinations", "no combination",
+     "[combinations]"},
+    {"combination_without_factors", "to = 12\n", "to = 12\n\n[combinations]\nULS = { }\n", "combinations.ULS",
+     "no load case with its factor", "ULS ="},
     {"unsafe_folder", "to = 12\n", "to = 12\n\n[combinations]\n\"../up\" = { dead = 1 }\n", "combinations.../up",
      "names a folder: letters, digits and _ - + . only", "\"../up\""},
 };
