@@ -258,6 +258,27 @@ TEST(Quillmark, CombinationIsTheFactoredSumOfItsCases)
     EXPECT_NE(dir.read("m.envelope.htm").find("<a href=\"m.out/ULS/planefr.htm\">"), std::string::npos);
 }
 
+// Nothing of an earlier run passes for the current one: a model that no
+// longer reads leaves no envelope, and a renamed combination's folder goes
+// (while a folder quillmark did not make stays).
+TEST(Quillmark, NoEarlierResultsPassForCurrent)
+{
+    qmtest::ProgramDir dir;
+    dir.write("m.toml", portal + "\n[combinations]\nULS = { dead = 1.2, live = 1.6 }\n");
+    ASSERT_EQ(dir.run_with(QUILLMARK, {"run", "m.toml"}).status, 0);
+    std::filesystem::create_directories(dir.path() + "/m.out/notes");
+    dir.write("m.out/notes/planefr.txt", "kept\n");
+    dir.write("m.toml", portal + "\n[combinations]\nULS2 = { dead = 1.2, live = 1.6 }\n");
+    ASSERT_EQ(dir.run_with(QUILLMARK, {"run", "m.toml"}).status, 0);
+    EXPECT_FALSE(dir.exists("m.out/ULS"));
+    EXPECT_TRUE(dir.exists("m.out/ULS2/planefr.csv"));
+    EXPECT_TRUE(dir.exists("m.out/notes/planefr.txt"));
+    dir.write("m.toml", replaced(portal, "units = \"US\"", "units = \"metric\""));
+    ASSERT_EQ(dir.run_with(QUILLMARK, {"run", "m.toml"}).status, 1);
+    EXPECT_FALSE(dir.exists("m.envelope.csv"));
+    EXPECT_FALSE(dir.exists("m.envelope.htm"));
+}
+
 // The same portal in SI units: every value converted with 1 ft = 0.3048 m,
 // 1 in = 25.4 mm, 1 kip = 4.4482216152605 kN, 1 ksi = 6.894757293168361 MPa.
 TEST(Quillmark, SiAndUsUnitsGiveTheSameEnvelope)
