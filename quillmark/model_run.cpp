@@ -8,6 +8,7 @@
 #include "program_runs.h"
 #include "envelope.h"
 #include "input_writer.h"
+#include "member_loads.h"
 #include "model_file.h"
 #include "run/output_file.h"
 
@@ -116,6 +117,7 @@ int run_model(const std::string& path)
     for (const Combination& c : s.combinations) {
         CombinationRun r;
         r.name = c.name;
+        r.bent = members_bent(s, c);
         fs::path dir = folder / c.name;
         std::error_code ec;
         fs::create_directories(dir, ec);
@@ -134,9 +136,11 @@ int run_model(const std::string& path)
                     r.error = "stopped with status " + std::to_string(o.status);
             }
         }
-        if (r.completed)
+        if (r.completed) {
             std::printf("%s: completed\n", c.name.c_str());
-        else
+            if (!r.bent.empty())
+                std::printf("  %s\n", bending_not_checked(s, r.bent).c_str());
+        } else
             std::printf("%s: %s\n", c.name.c_str(), r.error.c_str());
         stopped = stopped || !r.completed;
         runs.push_back(std::move(r));

@@ -279,6 +279,47 @@ TEST(Quillmark, NoEarlierResultsPassForCurrent)
     EXPECT_FALSE(dir.exists("m.envelope.htm"));
 }
 
+// A truss member loaded across its length bends, and no check covers it:
+// the console says so after the combination's line, the envelope once. A
+// force at a member's end, or along it, bends nothing.
+TEST(Quillmark, TrussMembersLoadedAcrossAreNamed)
+{
+    qmtest::ProgramDir dir;
+    dir.write("t.toml", R"(type = "plane_truss"
+units = "US"
+[sections]
+S = { A = 2, E = 29000, Fy = 36, rx = 1, ry = 1 }
+[joints]
+A = [0, 0]
+B = [10, 0]
+C = [5, 5]
+[members]
+AB = { joints = ["A", "B"], section = "S" }
+BC = { joints = ["B", "C"], section = "S" }
+CA = { joints = ["C", "A"], section = "S" }
+[supports]
+A = ["x", "y"]
+B = ["y"]
+[cases.across]
+members = [
+  { member = "AB", kind = "uniform", direction = "y", axes = "global", w = -0.1 },
+  { member = "BC", kind = "point", direction = "y", axes = "member", P = -1, at = 0 },
+  { member = "CA", kind = "linear", direction = "y", axes = "member", w = [0, 0.1] },
+]
+[cases.along]
+members = [{ member = "BC", kind = "uniform", direction = "x", axes = "member", w = 0.1 }]
+[combinations]
+ULS = { across = 1.2, along = 1 }
+axial = { along = 1 }
+)");
+    qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "t.toml"});
+    ASSERT_EQ(r.status, 0) << r.console;
+    const std::string note = "bending not checked: members AB, CA carry loads across them";
+    EXPECT_EQ(r.console.substr(0, r.console.find("governing")), "ULS: completed\n  " + note + "\naxial: completed\n");
+    EXPECT_TRUE(dir.read("t.envelope.csv").ends_with("\n\n\"" + note + "\"\n"));
+    EXPECT_EQ(qmtest::count_of(dir.read("t.envelope.htm"), note), 1);
+}
+
 // The same portal in SI units: every value converted with 1 ft = 0.3048 m,
 // 1 in = 25.4 mm, 1 kip = 4.4482216152605 kN, 1 ksi = 6.894757293168361 MPa.
 TEST(Quillmark, SiAndUsUnitsGiveTheSameEnvelope)
