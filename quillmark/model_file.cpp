@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <initializer_list>
 
@@ -390,6 +391,12 @@ void Reader::read_member_load(LoadCase& c, const toml::table& t, const std::stri
             fail(*t.get("from"), path + ".from", "lies beyond the member");
         if (l.b > L * (1 + 1e-12))
             fail(*t.get("to"), path + ".to", "lies beyond the member");
+        if (l.a >= L) {
+            char length[64];
+            std::snprintf(length, sizeof length, "%g %s", u.from_internal(Quantity::length, L),
+                          u.unit(Quantity::length));
+            fail(*t.get("from"), path + ".from", std::string("lies at or beyond the member's length of ") + length);
+        }
         if (l.b <= l.a)
             fail(t, path, "'to' must lie beyond 'from'");
         l.b = std::min(l.b, L);

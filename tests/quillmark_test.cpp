@@ -165,6 +165,8 @@ const BadModel bad_models[] = {
      "cases.dead.members[1].member", "no member 'girder'", "member = \"girder\""},
     {"partial_load_beyond", "from = 2\nto = 12", "from = 2\nto = 12.5", "cases.live.members[2].to",
      "lies beyond the member", "to = 12.5"},
+    {"from_beyond_length", "from = 2\nto = 12", "from = 12", "cases.live.members[2].from",
+     "lies at or beyond the member's length of 12 ft", "from = 12"},
     {"point_beyond", "at = 7.5", "at = 21", "cases.live.members[1].at", "lies beyond the member", "at = 21"},
     {"direction_lacking", "kind = \"uniform\"\ndirection = \"y\"", "kind = \"uniform\"\ndirection = \"z\"",
      "cases.dead.members[1].direction", "a plane_frame takes no force along member z", "direction = \"z\""},
