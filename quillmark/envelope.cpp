@@ -70,7 +70,24 @@ bool checked(const Model& s, int i, int k)
     }
 }
 
+// A CSV field that holds commas or quotes.
+std::string csv_quoted(const std::string& in)
+{
+    std::string out = "\"";
+    for (char c : in)
+        out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
 } // namespace
+
+std::string bending_not_checked(const Model& s, const std::vector<int>& members)
+{
+    std::string out = members.size() == 1 ? "bending not checked: member " : "bending not checked: members ";
+    for (size_t k = 0; k < members.size(); ++k)
+        out += (k ? ", " : "") + s.members[static_cast<size_t>(members[k]) - 1].name;
+    return out + (members.size() == 1 ? " carries loads across it" : " carry loads across them");
+}
 
 Envelope envelope_of(const Model& s, const std::vector<CombinationRun>& runs)
 {
@@ -79,9 +96,12 @@ Envelope envelope_of(const Model& s, const std::vector<CombinationRun>& runs)
     e.member.assign(s.members.size() + 1, {});
     e.joint.assign(s.joints.size() + 1, {0.0, -1});
     double least = 0;
+    std::vector<bool> bent(s.members.size() + 1, false);
     for (size_t c = 0; c < runs.size(); ++c) {
         if (!runs[c].completed)
             continue;
+        for (int i : runs[c].bent)
+            bent[static_cast<size_t>(i)] = true;
         const Results& r = runs[c].results;
         for (size_t i = 1; i <= s.members.size(); ++i)
             for (int k = 0; k < t.nea; ++k) {
@@ -105,6 +125,9 @@ Envelope envelope_of(const Model& s, const std::vector<CombinationRun>& runs)
                 e.joint[j] = {u, static_cast<int>(c)};
         }
     }
+    for (size_t i = 1; i < bent.size(); ++i)
+        if (bent[i])
+            e.bent.push_back(static_cast<int>(i));
     for (size_t i = 1; i <= s.members.size(); ++i) {
         if (s.members[i - 1].dummy)
             continue;
@@ -163,6 +186,8 @@ std::string envelope_csv(const Model& s, const std::vector<CombinationRun>& runs
             out += "\n";
         }
     }
+    if (!e.bent.empty())
+        out += "\n" + csv_quoted(bending_not_checked(s, e.bent)) + "\n";
     return out;
 }
 
@@ -185,7 +210,10 @@ std::string envelope_htm(const Model& s, const std::vector<CombinationRun>& runs
                html_escape(base) + ".htm\">report</a></td><td><a href=\"" + html_escape(base) +
                ".svg\">drawing</a></td></tr>\n";
     }
-    out += "</table>\n<h2>Members: smallest ratio of each check</h2>\n<table border=\"1\">\n"
+    out += "</table>\n<h2>Members: smallest ratio of each check</h2>\n";
+    if (!e.bent.empty())
+        out += "<p><strong>" + html_escape(bending_not_checked(s, e.bent)) + "</strong></p>\n";
+    out += "<table border=\"1\">\n"
            "<tr><th>member</th><th>check</th><th>ratio</th><th>end action</th><th>value</th><th>combination</th></tr>\n";
     for (size_t i = 1; i <= s.members.size(); ++i)
         for (int c = 0; c < check_count; ++c) {

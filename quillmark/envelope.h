@@ -18,6 +18,7 @@ struct CombinationRun {
     bool completed = false;
     bool failing = false; // the analysis found a member that fails
     std::string error;    // what stopped it
+    std::vector<int> bent; // truss members loaded across, their bending not checked
     Results results;
 };
 
@@ -36,7 +37,12 @@ struct Envelope {
     int governing_member = 0;                               // smallest ratio of a member not a dummy
     CheckName governing_check = tension;
     bool any_failure = false;
+    std::vector<int> bent; // of every completed combination, ascending
 };
+
+// "bending not checked: members 3, 5 carry loads across them", by the
+// members' names.
+std::string bending_not_checked(const Model& s, const std::vector<int>& members);
 
 Envelope envelope_of(const Model& s, const std::vector<CombinationRun>& runs);
 

@@ -60,6 +60,19 @@ private:
     qm::Scanner scanner_;
 };
 
+// A later record for the same joint or member replaces the earlier one, as
+// the analysis programs read them.
+template <class Record, class Key>
+void keep_last(std::vector<Record>& records, const Record& r, Key key)
+{
+    for (Record& old : records)
+        if (old.*key == r.*key) {
+            old = r;
+            return;
+        }
+    records.push_back(r);
+}
+
 // Sections are shared by the members whose records carry the same values.
 int section_of(Model& s, const std::array<double, prop_count>& p)
 {
@@ -148,7 +161,7 @@ Model read_input_file(const std::string& path)
         std::vector<double> fl = r.read("restraint flags", t.d, 0);
         for (int d = 0; d < t.d; ++d)
             sp.restrained[d] = fl[static_cast<size_t>(d)] != 0;
-        s.supports.push_back(sp);
+        keep_last(s.supports, sp, &Support::joint);
     }
     std::vector<double> counts = r.read("load counts", 2, 0);
     LoadCase c;
@@ -159,14 +172,14 @@ Model read_input_file(const std::string& path)
         std::vector<double> v = r.read("joint load", 0, t.d);
         for (int d = 0; d < t.d; ++d)
             jl.value[d] = v[static_cast<size_t>(d)];
-        c.joints.push_back(jl);
+        keep_last(c.joints, jl, &JointLoad::joint);
     }
     for (int k = 0; k < static_cast<int>(counts[1]); ++k) {
         MemberLoad ml;
         ml.kind = LoadKind::fixed_end_actions;
         ml.member = r.count("loaded member", 1, m);
         ml.fea = r.read("member load", 0, t.nea);
-        c.members.push_back(ml);
+        keep_last(c.members, ml, &MemberLoad::member);
     }
     if (t.dummy_list) {
         int nd = r.count("dummy members", -1000000, 1000);

@@ -129,6 +129,47 @@ MemberLoad self_weight(const Model& s, int member)
     return l;
 }
 
+namespace {
+
+// A force at an end goes straight into the joint; anything else with an
+// end action across the member bends it.
+bool loads_across(const Model& s, const MemberLoad& l)
+{
+    if (l.kind == LoadKind::point && (l.a == 0 || l.a == s.length(l.member)))
+        return false;
+    const TypeTable& t = s.t();
+    std::array<double, 12> a = fixed_end_actions(s, l);
+    for (int k = 0; k < t.nea; ++k)
+        if (t.check[k] == Check::shear && a[k] != 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::vector<int> members_bent(const Model& s, const Combination& c)
+{
+    std::vector<bool> bent(s.members.size() + 1, false);
+    if (s.type == Type::space_truss || s.type == Type::plane_truss)
+        for (auto [k, f] : c.factors) {
+            if (f == 0)
+                continue;
+            const LoadCase& lc = s.cases[k];
+            for (const MemberLoad& l : lc.members)
+                if (loads_across(s, l))
+                    bent[l.member] = true;
+            if (lc.self_weight)
+                for (size_t i = 1; i <= s.members.size(); ++i)
+                    if (loads_across(s, self_weight(s, static_cast<int>(i))))
+                        bent[i] = true;
+        }
+    std::vector<int> out;
+    for (size_t i = 1; i < bent.size(); ++i)
+        if (bent[i])
+            out.push_back(static_cast<int>(i));
+    return out;
+}
+
 double Model::length(int i) const
 {
     const Member& m = members[i - 1];

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "model.h"
 
@@ -21,5 +22,11 @@ std::array<double, 12> fixed_end_actions(const Model& s, const MemberLoad& load)
 // The self-weight of a member as a load: its unit weight times its area,
 // uniform over its length, along the type's gravity.
 MemberLoad self_weight(const Model& s, int member);
+
+// The members of a truss that a combination loads across between their
+// ends (self-weight included): the loads reach the joints as on a
+// pin-ended member, but the bending they cause is checked nowhere.
+// 1-based, ascending; empty for the other types.
+std::vector<int> members_bent(const Model& s, const Combination& c);
 
 } // namespace quill

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
@@ -343,6 +344,11 @@ void Reader::read_member_load(LoadCase& c, const toml::table& t, const std::stri
         if (axes != "member" && axes != "global")
             fail(*an, path + ".axes", "\"member\" or \"global\" is expected");
         l.global = axes == "global";
+    } else if (s_.type != Type::beam) {
+        // A member's own directions turn with it (a member listed from right
+        // to left has y downwards): the file says which it means. A beam's
+        // members all run along +x, their axes the global ones.
+        fail(t, path, "'axes' is missing: \"member\" or \"global\" is expected");
     }
     const toml::node* dn = t.get("direction");
     if (!dn)
@@ -387,6 +393,12 @@ void Reader::read_member_load(LoadCase& c, const toml::table& t, const std::stri
             fail(*t.get("from"), path + ".from", "lies beyond the member");
         if (l.b > L * (1 + 1e-12))
             fail(*t.get("to"), path + ".to", "lies beyond the member");
+        if (l.a >= L) {
+            char length[64];
+            std::snprintf(length, sizeof length, "%g %s", u.from_internal(Quantity::length, L),
+                          u.unit(Quantity::length));
+            fail(*t.get("from"), path + ".from", std::string("lies at or beyond the member's length of ") + length);
+        }
         if (l.b <= l.a)
             fail(t, path, "'to' must lie beyond 'from'");
         l.b = std::min(l.b, L);
@@ -438,12 +450,18 @@ void Reader::read_case(LoadCase& c, const toml::table& t, const std::string& pat
 
 void Reader::read_combinations(const toml::table& t)
 {
+    // An empty table or combination would run nothing and look like a pass.
+    if (t.empty())
+        fail(t, "combinations", "no combination");
     for (auto& [name, node] : in_file_order(t)) {
         std::string path = "combinations." + name;
         folder_name(*node, path, name);
         Combination co;
         co.name = name;
-        for (auto& [cname, f] : in_file_order(table_at(*node, path))) {
+        const toml::table& ct = table_at(*node, path);
+        if (ct.empty())
+            fail(*node, path, "no load case with its factor");
+        for (auto& [cname, f] : in_file_order(ct)) {
             auto it = std::find(case_names_.begin(), case_names_.end(), cname);
             if (it == case_names_.end())
                 fail(*f, path + "." + cname, "no load case '" + cname + "'");

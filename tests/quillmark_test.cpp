@@ -88,6 +88,7 @@ self_weight = true
 member = "beam"
 kind = "uniform"
 direction = "y"
+axes = "member"
 w = -1.5
 
 [cases.live]
@@ -164,11 +165,15 @@ const BadModel bad_models[] = {
      "cases.dead.members[1].member", "no member 'girder'", "member = \"girder\""},
     {"partial_load_beyond", "from = 2\nto = 12", "from = 2\nto = 12.5", "cases.live.members[2].to",
      "lies beyond the member", "to = 12.5"},
+    {"from_beyond_length", "from = 2\nto = 12", "from = 12", "cases.live.members[2].from",
+     "lies at or beyond the member's length of 12 ft", "from = 12"},
     {"point_beyond", "at = 7.5", "at = 21", "cases.live.members[1].at", "lies beyond the member", "at = 21"},
     {"direction_lacking", "kind = \"uniform\"\ndirection = \"y\"", "kind = \"uniform\"\ndirection = \"z\"",
      "cases.dead.members[1].direction", "a plane_frame takes no force along member z", "direction = \"z\""},
     {"huge_number", "fx = 4", "fx = 4e300", "cases.live.joints.B.fx", "a number of at most 1e30 is expected",
      "joints = { B"},
+    {"axes_missing", "axes = \"member\"\n", "", "cases.dead.members[1]",
+     "'axes' is missing: \"member\" or \"global\" is expected", "[[cases.dead.members]]"},
     {"unknown_load_kind", "kind = \"uniform\"", "kind = \"snow\"", "cases.dead.members[1].kind",
      "one of uniform, linear, point, moment is expected", "kind = \"snow\""},
     {"key_of_another_kind", "at = 7.5", "at = 7.5\nw = 1", "cases.live.members[1].w", "unknown key", "w = 1"},
@@ -177,6 +182,10 @@ const BadModel bad_models[] = {
      "unknown key", "joints = { B = { fz"},
     {"unknown_case", "to = 12\n", "to = 12\n\n[combinations]\nULS = { dead = 1.2, snow = 1.6 }\n",
      "combinations.ULS.snow", "no load case 'snow'", "ULS ="},
+    {"no_combination", "to = 12\n", "to = 12\n\n[combinations]\n", "combinations", "no combination",
+     "[combinations]"},
+    {"combination_without_factors", "to = 12\n", "to = 12\n\n[combinations]\nULS = { }\n", "combinations.ULS",
+     "no load case with its factor", "ULS ="},
     {"unsafe_folder", "to = 12\n", "to = 12\n\n[combinations]\n\"../up\" = { dead = 1 }\n", "combinations.../up",
      "names a folder: letters, digits and _ - + . only", "\"../up\""},
     // A stray character beyond ASCII is refused before the TOML reader,
@@ -255,6 +264,68 @@ TEST(Quillmark, CombinationIsTheFactoredSumOfItsCases)
     EXPECT_NEAR(csv_value(d, 1, 5) + csv_value(d, 4, 5), 30 + 0.49 * 10 / 144 * 44, 1e-3);
     EXPECT_TRUE(dir.exists("m.envelope.csv"));
     EXPECT_NE(dir.read("m.envelope.htm").find("<a href=\"m.out/ULS/planefr.htm\">"), std::string::npos);
+}
+
+// Nothing of an earlier run passes for the current one: a model that no
+// longer reads leaves no envelope, and a renamed combination's folder goes
+// (while a folder quillmark did not make stays).
+TEST(Quillmark, NoEarlierResultsPassForCurrent)
+{
+    qmtest::ProgramDir dir;
+    dir.write("m.toml", portal + "\n[combinations]\nULS = { dead = 1.2, live = 1.6 }\n");
+    ASSERT_EQ(dir.run_with(QUILLMARK, {"run", "m.toml"}).status, 0);
+    std::filesystem::create_directories(dir.path() + "/m.out/notes");
+    dir.write("m.out/notes/planefr.txt", "kept\n");
+    dir.write("m.toml", portal + "\n[combinations]\nULS2 = { dead = 1.2, live = 1.6 }\n");
+    ASSERT_EQ(dir.run_with(QUILLMARK, {"run", "m.toml"}).status, 0);
+    EXPECT_FALSE(dir.exists("m.out/ULS"));
+    EXPECT_TRUE(dir.exists("m.out/ULS2/planefr.csv"));
+    EXPECT_TRUE(dir.exists("m.out/notes/planefr.txt"));
+    dir.write("m.toml", replaced(portal, "units = \"US\"", "units = \"metric\""));
+    ASSERT_EQ(dir.run_with(QUILLMARK, {"run", "m.toml"}).status, 1);
+    EXPECT_FALSE(dir.exists("m.envelope.csv"));
+    EXPECT_FALSE(dir.exists("m.envelope.htm"));
+}
+
+// A truss member loaded across its length bends, and no check covers it:
+// the console says so after the combination's line, the envelope once. A
+// force at a member's end, or along it, bends nothing.
+TEST(Quillmark, TrussMembersLoadedAcrossAreNamed)
+{
+    qmtest::ProgramDir dir;
+    dir.write("t.toml", R"(type = "plane_truss"
+units = "US"
+[sections]
+S = { A = 2, E = 29000, Fy = 36, rx = 1, ry = 1 }
+[joints]
+A = [0, 0]
+B = [10, 0]
+C = [5, 5]
+[members]
+AB = { joints = ["A", "B"], section = "S" }
+BC = { joints = ["B", "C"], section = "S" }
+CA = { joints = ["C", "A"], section = "S" }
+[supports]
+A = ["x", "y"]
+B = ["y"]
+[cases.across]
+members = [
+  { member = "AB", kind = "uniform", direction = "y", axes = "global", w = -0.1 },
+  { member = "BC", kind = "point", direction = "y", axes = "member", P = -1, at = 0 },
+  { member = "CA", kind = "linear", direction = "y", axes = "member", w = [0, 0.1] },
+]
+[cases.along]
+members = [{ member = "BC", kind = "uniform", direction = "x", axes = "member", w = 0.1 }]
+[combinations]
+ULS = { across = 1.2, along = 1 }
+axial = { along = 1 }
+)");
+    qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "t.toml"});
+    ASSERT_EQ(r.status, 0) << r.console;
+    const std::string note = "bending not checked: members AB, CA carry loads across them";
+    EXPECT_EQ(r.console.substr(0, r.console.find("governing")), "ULS: completed\n  " + note + "\naxial: completed\n");
+    EXPECT_TRUE(dir.read("t.envelope.csv").ends_with("\n\n\"" + note + "\"\n"));
+    EXPECT_EQ(qmtest::count_of(dir.read("t.envelope.htm"), note), 1);
 }
 
 // The same portal in SI units: every value converted with 1 ft = 0.3048 m,
@@ -404,6 +475,27 @@ TEST_P(ShippedExample, ImportRoundTripReproducesTheAnalysis)
     dir.write(std::string(e.stem) + ".toml", "# edited\n");
     EXPECT_EQ(dir.run_with(QUILLMARK, {"import", std::string(e.stem) + ".in"}).status, 1);
     EXPECT_EQ(dir.read(std::string(e.stem) + ".toml"), "# edited\n");
+}
+
+// The programs keep the last record of a joint's restraint, a joint's load
+// or a member's load: so does the import, and the model it writes gives
+// the same analysis.
+TEST(Quillmark, ImportKeepsTheLastRecordOfEachJointAndMember)
+{
+    std::string in = qmtest::example_input("planefr");
+    in = replaced(in, "1\n1,1,1\n2\n1,1,1\n3\n1,1,1\n3,6\n",
+                  "1\n0,1,0\n2\n1,1,1\n3\n1,1,1\n1\n1,1,1\n4,7\n4\n50,0,0\n");
+    in = replaced(in, "10\n3,0,0\n", "10\n3,0,0\n10\n0,50,900,0,50,-900\n");
+    in = replaced(in, "12,9,3\n", "12,9,4\n");
+    qmtest::ProgramDir dir;
+    dir.write("planefr.in", in);
+    ASSERT_NE(dir.run(FRAME2D).status, 1);
+    ASSERT_EQ(dir.run_with(QUILLMARK, {"import", "planefr.in"}).status, 0);
+    qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "planefr.toml"});
+    ASSERT_NE(r.status, 1) << r.console;
+    // Past the first line, which echoes the number of restraint records.
+    std::string again = dir.read("planefr.out/imported/planefr.csv"), csv = dir.read("planefr.csv");
+    EXPECT_EQ(again.substr(again.find('\n')), csv.substr(csv.find('\n')));
 }
 
 const Example examples[] = {{"spacefr", FRAME3D, "tip"},   {"planefr", FRAME2D, "gravity_and_wind"},
