@@ -482,6 +482,13 @@ Model Reader::read()
         throw ModelError{path_ + ":" + std::to_string(line) +
                          ": file: a character beyond ASCII outside a string or a comment"};
     try {
+        // First the file with every byte beyond ASCII standing in as '!',
+        // which is valid only inside strings and comments: the reader meets
+        // no such character where its fault lies, and a file it reads so
+        // holds them only where they are safe.
+        std::string stand_in = ascii_stand_in(content);
+        if (stand_in != content)
+            (void)toml::parse(stand_in, path_);
         root = toml::parse(content, path_);
     } catch (const toml::parse_error& e) {
         fail(e.source(), "file", std::string(e.description()));

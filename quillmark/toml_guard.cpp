@@ -70,4 +70,12 @@ int stray_non_ascii_line(const std::string& text)
     return 0;
 }
 
+std::string ascii_stand_in(std::string text)
+{
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            c = '!';
+    return text;
+}
+
 } // namespace quill

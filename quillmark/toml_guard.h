@@ -14,4 +14,9 @@ namespace quill {
 // string or a comment, or 0 when there is none.
 int stray_non_ascii_line(const std::string& text);
 
+// The text with every byte beyond ASCII replaced by '!', a character TOML
+// takes only inside strings and comments: read first, it proves that the
+// text holds such bytes nowhere else, without the reader meeting one.
+std::string ascii_stand_in(std::string text);
+
 } // namespace quill
