@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "program.h"
+#include "scratch.h"
 
 namespace {
 
@@ -48,15 +49,6 @@ std::string read(const std::string& name)
     return text;
 }
 
-void write(const std::string& path, const std::uint8_t* data, std::size_t size)
-{
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        std::abort();
-    std::fwrite(data, 1, size, f);
-    std::fclose(f);
-}
-
 void clear_scratch()
 {
     for (const std::string& name : names_in_scratch())
@@ -78,14 +70,8 @@ bool complete(const std::string& text) { return !text.empty() && text.back() == 
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    char dir[] = "/tmp/qmfuzz-XXXXXX";
-    if (!::mkdtemp(dir))
-        std::abort();
-    scratch = dir;
+    scratch = qmfuzz::make_scratch(remove_scratch);
     answers = scratch + ".answers";
-    std::atexit(remove_scratch);
-    if (!std::freopen("/dev/null", "w", stdout))
-        std::abort();
     return 0;
 }
 
@@ -95,9 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool existing = size > 0 && (data[0] & 1);
     if (existing)
         for (const char* word : words)
-            write(scratch + "/" + word + ".in", reinterpret_cast<const std::uint8_t*>(earlier.data()),
+            qmfuzz::write_input(scratch + "/" + word + ".in", reinterpret_cast<const std::uint8_t*>(earlier.data()),
                   earlier.size());
-    write(answers, data, size);
+    qmfuzz::write_input(answers, data, size);
     if (!std::freopen(answers.c_str(), "r", stdin))
         std::abort();
     const char* argv[] = {"modelprep", scratch.c_str(), nullptr};

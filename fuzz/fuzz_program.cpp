@@ -15,6 +15,7 @@
 #include <string>
 
 #include QM_PROGRAM_HEADER
+#include "scratch.h"
 
 namespace {
 
@@ -31,23 +32,15 @@ void remove_scratch()
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    char dir[] = "/tmp/qmfuzz-XXXXXX";
-    if (!::mkdtemp(dir) || ::chdir(dir) != 0)
-        std::abort();
-    scratch = dir;
-    std::atexit(remove_scratch);
-    if (!std::freopen("/dev/null", "w", stdout))
+    scratch = qmfuzz::make_scratch(remove_scratch);
+    if (::chdir(scratch.c_str()) != 0)
         std::abort();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    std::FILE* f = std::fopen(QM_STEM ".in", "wb");
-    if (!f)
-        std::abort();
-    std::fwrite(data, 1, size, f);
-    std::fclose(f);
+    qmfuzz::write_input(QM_STEM ".in", data, size);
     int status = qm::run_program<QM_PROGRAM::StructureModel>(QM_PROGRAM::tables);
     if (status != 0 && status != 1 && status != 2)
         std::abort();

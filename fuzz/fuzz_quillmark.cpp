@@ -11,6 +11,7 @@
 #include <string>
 
 #include "model_run.h"
+#include "scratch.h"
 
 namespace fs = std::filesystem;
 
@@ -34,12 +35,8 @@ void remove_scratch()
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    char dir[] = "/tmp/qmfuzz-quillmark-XXXXXX";
-    if (!::mkdtemp(dir) || ::chdir(dir) != 0)
-        std::abort();
-    scratch = dir;
-    std::atexit(remove_scratch);
-    if (!std::freopen("/dev/null", "w", stdout))
+    scratch = qmfuzz::make_scratch(remove_scratch);
+    if (::chdir(scratch.c_str()) != 0)
         std::abort();
     return 0;
 }
@@ -47,11 +44,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     clear_scratch();
-    std::FILE* f = std::fopen("m.toml", "wb");
-    if (!f)
-        std::abort();
-    std::fwrite(data, 1, size, f);
-    std::fclose(f);
+    qmfuzz::write_input("m.toml", data, size);
     int status = quill::run_model("m.toml");
     if (status != 0 && status != 1 && status != 2)
         std::abort();
