@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "import.h"
+#include "import/import.h"
 #include "model_run.h"
 
 namespace {

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "program_runs.h"
-#include "envelope.h"
-#include "input_writer.h"
-#include "member_loads.h"
-#include "model_file.h"
+#include "classic/program_runs.h"
+#include "pages/envelope.h"
+#include "classic/input_writer.h"
+#include "loads/member_loads.h"
+#include "file/model_file.h"
 #include "run/output_file.h"
 
 namespace quill {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "fixed_end.h"
+#include "loads/fixed_end.h"
 #include "harness.h"
 #include "space_frame_generator.h"
 

@@ -1,0 +1,66 @@
+// What the readers of the model file's tables share: the file's name for
+// their messages, the model read so far and the names it has given to
+// joints, members, sections and load cases. Every reader converts to kips
+// and inches as it reads and throws ModelError ("FILE:LINE: key: what") on
+// anything unreadable, unknown or inconsistent.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <toml++/toml.h>
+
+#include "file/model.h"
+
+namespace quill {
+
+class ModelReader {
+public:
+    explicit ModelReader(const std::string& file) : path(file) {}
+
+    [[noreturn]] void fail(const toml::source_region& where, const std::string& key, const std::string& what) const;
+    [[noreturn]] void fail(const toml::node& n, const std::string& key, const std::string& what) const
+    {
+        fail(n.source(), key, what);
+    }
+
+    const toml::table& table_at(const toml::node& n, const std::string& key) const;
+    void only_keys(const toml::table& t, const std::string& path, std::initializer_list<std::string> keys) const;
+    void only_keys(const toml::table& t, const std::string& path, const std::vector<std::string>& keys) const;
+    // A finite number within single precision's range.
+    double number(const toml::node& n, const std::string& key) const;
+    double number_in(const toml::table& t, const std::string& path, const char* key, bool required,
+                     double otherwise = 0) const;
+    std::string text(const toml::node& n, const std::string& key) const;
+    bool truth(const toml::node& n, const std::string& key) const;
+    // A table's entries in the order they stand in the file.
+    std::vector<std::pair<std::string, const toml::node*>> in_file_order(const toml::table& t) const;
+
+    // A name that becomes a folder: letters, digits and _ - + . only.
+    void folder_name(const toml::node& n, const std::string& key, const std::string& name) const;
+    // 1-based index of the joint or member a node names (by name or number).
+    int joint_ref(const toml::node& n, const std::string& key) const;
+    int member_ref(const toml::node& n, const std::string& key) const;
+    // 1-based index of the joint a table key names, or 0 when none.
+    int joint_named(const std::string& name) const;
+
+    std::string path;
+    Model s;
+    std::vector<std::string> joint_names, member_names, section_names, case_names;
+
+private:
+    int named(const std::vector<std::string>& names, const toml::node& n, const std::string& key,
+              const char* what) const;
+};
+
+// The tables, in the order they are read.
+void read_sections(ModelReader& r, const toml::table& t);
+void read_joints(ModelReader& r, const toml::table& t);
+void read_members(ModelReader& r, const toml::table& t);
+void read_supports(ModelReader& r, const toml::table& t);
+void read_case(ModelReader& r, LoadCase& c, const toml::table& t, const std::string& path);
+void read_combinations(ModelReader& r, const toml::table& t);
+
+} // namespace quill

@@ -1,0 +1,181 @@
+#include "loads/member_loads.h"
+
+#include <cmath>
+
+#include "loads/fixed_end.h"
+#include "model/member_axes.h"
+
+namespace quill {
+
+Axes member_axes(const Model& s, int member)
+{
+    const Member& m = s.members[member - 1];
+    const Joint& a = s.joints[m.jj - 1];
+    const Joint& b = s.joints[m.jk - 1];
+    // As the programs do it: coordinates and cosines in single precision.
+    float dx = static_cast<float>(b.x) - static_cast<float>(a.x);
+    float dy = static_cast<float>(b.y) - static_cast<float>(a.y);
+    float dz = static_cast<float>(b.z) - static_cast<float>(a.z);
+    Axes r{};
+    if (s.type == Type::beam) {
+        r.R[0][0] = r.R[1][1] = r.R[2][2] = 1;
+        return r;
+    }
+    float L = static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy + dz * dz)));
+    float xcl = dx / L, ycl = dy / L, zcl = dz / L;
+    if (s.t().coordinates == 3) {
+        float R[4][4] = {};
+        qm::space_member_axes(xcl, ycl, zcl, R);
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j)
+                r.R[i][j] = R[i + 1][j + 1];
+    } else {
+        // Plane types: y turned counter-clockwise from x, z out of the plane.
+        r.R[0][0] = xcl;
+        r.R[0][1] = ycl;
+        r.R[1][0] = -ycl;
+        r.R[1][1] = xcl;
+        r.R[2][2] = 1;
+    }
+    return r;
+}
+
+namespace {
+
+Profile profile_of(const MemberLoad& l)
+{
+    switch (l.kind) {
+    case LoadKind::point: return {Profile::force, l.a, l.a, l.w1, l.w1};
+    case LoadKind::moment: return {Profile::moment, l.a, l.a, l.w1, l.w1};
+    default: return {Profile::distributed, l.a, l.b, l.w1, l.w2};
+    }
+}
+
+} // namespace
+
+std::array<double, 12> fixed_end_actions(const Model& s, const MemberLoad& load)
+{
+    const TypeTable& t = s.t();
+    std::array<double, 12> out{};
+    if (load.kind == LoadKind::fixed_end_actions) {
+        for (int k = 0; k < t.nea; ++k)
+            out[k] = load.fea[k];
+        return out;
+    }
+    double L = s.length(load.member);
+    double c[3] = {0, 0, 0}; // the load's direction in member axes
+    if (load.global) {
+        Axes ax = member_axes(s, load.member);
+        for (int i = 0; i < 3; ++i)
+            c[i] = ax.R[i][load.direction];
+    } else {
+        c[load.direction] = 1;
+    }
+    Profile p = profile_of(load);
+    double a[12] = {}; // start Fx, Fy, Fz, Mx, My, Mz, then the end
+    // A torque at a point acts on the member's twist as a force acts on its
+    // stretch.
+    auto add_bar = [&](int k1, double f) {
+        if (f == 0)
+            return;
+        Profile q = p.scaled(f);
+        if (k1 == 3)
+            q.form = Profile::force;
+        BarEnds e = bar(q, L);
+        a[k1] += e.F1;
+        a[k1 + 6] += e.F2;
+    };
+    // Bending in the x-y plane (plane = 1) or the x-z plane (plane = 2).
+    auto add_bending = [&](int plane, double f) {
+        if (f == 0)
+            return;
+        if (!t.bending) {
+            add_bar(plane, f);
+            return;
+        }
+        BeamEnds e = bending(p.scaled(f), L);
+        int m = plane == 1 ? 5 : 4;
+        double turn = plane == 1 ? 1 : -1;
+        a[plane] += e.V1;
+        a[m] += turn * e.M1;
+        a[plane + 6] += e.V2;
+        a[m + 6] += turn * e.M2;
+    };
+    if (load.kind == LoadKind::moment) {
+        add_bar(3, c[0]);
+        add_bending(1, c[2]);
+        add_bending(2, -c[1]);
+    } else {
+        add_bar(0, c[0]);
+        add_bending(1, c[1]);
+        add_bending(2, c[2]);
+    }
+    for (int k = 0; k < t.nea; ++k)
+        out[k] = a[t.local[k]];
+    return out;
+}
+
+MemberLoad self_weight(const Model& s, int member)
+{
+    const Member& m = s.members[member - 1];
+    MemberLoad l;
+    l.member = member;
+    l.kind = LoadKind::uniform;
+    l.global = true;
+    l.direction = s.t().gravity;
+    l.a = 0;
+    l.b = s.length(member);
+    l.w1 = l.w2 = -s.sections[m.section].p[unit_weight] * s.sections[m.section].p[A];
+    return l;
+}
+
+namespace {
+
+// A force at an end goes straight into the joint; anything else with an
+// end action across the member bends it.
+bool loads_across(const Model& s, const MemberLoad& l)
+{
+    if (l.kind == LoadKind::point && (l.a == 0 || l.a == s.length(l.member)))
+        return false;
+    const TypeTable& t = s.t();
+    std::array<double, 12> a = fixed_end_actions(s, l);
+    for (int k = 0; k < t.nea; ++k)
+        if (t.check[k] == Check::shear && a[k] != 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::vector<int> members_bent(const Model& s, const Combination& c)
+{
+    std::vector<bool> bent(s.members.size() + 1, false);
+    if (s.type == Type::space_truss || s.type == Type::plane_truss)
+        for (auto [k, f] : c.factors) {
+            if (f == 0)
+                continue;
+            const LoadCase& lc = s.cases[k];
+            for (const MemberLoad& l : lc.members)
+                if (loads_across(s, l))
+                    bent[l.member] = true;
+            if (lc.self_weight)
+                for (size_t i = 1; i <= s.members.size(); ++i)
+                    if (loads_across(s, self_weight(s, static_cast<int>(i))))
+                        bent[i] = true;
+        }
+    std::vector<int> out;
+    for (size_t i = 1; i < bent.size(); ++i)
+        if (bent[i])
+            out.push_back(static_cast<int>(i));
+    return out;
+}
+
+double Model::length(int i) const
+{
+    const Member& m = members[i - 1];
+    const Joint& a = joints[m.jj - 1];
+    const Joint& b = joints[m.jk - 1];
+    return std::sqrt((b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y) + (b.z - a.z) * (b.z - a.z));
+}
+
+} // namespace quill

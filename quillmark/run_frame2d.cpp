@@ -1,8 +1,0 @@
-#include "frame2d.h"
-
-#include "program_runs.h"
-
-int quill::run_frame2d()
-{
-    return qm::run_program<frame2d::StructureModel>(frame2d::tables);
-}

@@ -1,8 +1,0 @@
-#include "frame3d.h"
-
-#include "program_runs.h"
-
-int quill::run_frame3d()
-{
-    return qm::run_program<frame3d::StructureModel>(frame3d::tables);
-}

@@ -1,8 +1,0 @@
-#include "grillage.h"
-
-#include "program_runs.h"
-
-int quill::run_grillage()
-{
-    return qm::run_program<grillage::StructureModel>(grillage::tables);
-}

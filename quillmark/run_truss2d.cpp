@@ -1,8 +1,0 @@
-#include "truss2d.h"
-
-#include "program_runs.h"
-
-int quill::run_truss2d()
-{
-    return qm::run_program<truss2d::StructureModel>(truss2d::tables);
-}

@@ -1,8 +1,0 @@
-#include "truss3d.h"
-
-#include "program_runs.h"
-
-int quill::run_truss3d()
-{
-    return qm::run_program<truss3d::StructureModel>(truss3d::tables);
-}
