@@ -7,24 +7,27 @@
 
 namespace quill {
 
-Axes member_axes(const Model& s, int member)
+namespace {
+
+// Member axes from the joints' coordinates, each step stored as Real:
+// float as the programs form them, double for quillmark's own analysis.
+template <class Real> Axes axes_in(const Model& s, int member)
 {
     const Member& m = s.members[member - 1];
     const Joint& a = s.joints[m.jj - 1];
     const Joint& b = s.joints[m.jk - 1];
-    // As the programs do it: coordinates and cosines in single precision.
-    float dx = static_cast<float>(b.x) - static_cast<float>(a.x);
-    float dy = static_cast<float>(b.y) - static_cast<float>(a.y);
-    float dz = static_cast<float>(b.z) - static_cast<float>(a.z);
+    Real dx = static_cast<Real>(b.x) - static_cast<Real>(a.x);
+    Real dy = static_cast<Real>(b.y) - static_cast<Real>(a.y);
+    Real dz = static_cast<Real>(b.z) - static_cast<Real>(a.z);
     Axes r{};
     if (s.type == Type::beam) {
         r.R[0][0] = r.R[1][1] = r.R[2][2] = 1;
         return r;
     }
-    float L = static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy + dz * dz)));
-    float xcl = dx / L, ycl = dy / L, zcl = dz / L;
+    Real L = static_cast<Real>(std::sqrt(static_cast<double>(dx * dx + dy * dy + dz * dz)));
+    Real xcl = dx / L, ycl = dy / L, zcl = dz / L;
     if (s.t().coordinates == 3) {
-        float R[4][4] = {};
+        Real R[4][4] = {};
         qm::space_member_axes(xcl, ycl, zcl, R);
         for (int i = 0; i < 3; ++i)
             for (int j = 0; j < 3; ++j)
@@ -40,8 +43,6 @@ Axes member_axes(const Model& s, int member)
     return r;
 }
 
-namespace {
-
 Profile profile_of(const MemberLoad& l)
 {
     switch (l.kind) {
@@ -53,65 +54,90 @@ Profile profile_of(const MemberLoad& l)
 
 } // namespace
 
-std::array<double, 12> fixed_end_actions(const Model& s, const MemberLoad& load)
+Axes member_axes(const Model& s, int member)
+{
+    return axes_in<float>(s, member);
+}
+
+Axes exact_member_axes(const Model& s, int member)
+{
+    return axes_in<double>(s, member);
+}
+
+std::vector<AxisLoad> axis_loads(const Model& s, const MemberLoad& load, const Axes& ax)
+{
+    std::vector<AxisLoad> out;
+    if (load.kind == LoadKind::fixed_end_actions)
+        return out;
+    Profile p = profile_of(load);
+    for (int i = 0; i < 3; ++i) {
+        double c = load.global ? ax.R[i][load.direction] : (i == load.direction ? 1.0 : 0.0);
+        if (c != 0)
+            out.push_back({i, p.scaled(c)});
+    }
+    (void)s;
+    return out;
+}
+
+std::array<double, 12> member_fixed_end_actions(const Model& s, const MemberLoad& load, const Axes& ax)
 {
     const TypeTable& t = s.t();
-    std::array<double, 12> out{};
+    std::array<double, 12> a{}; // start Fx, Fy, Fz, Mx, My, Mz, then the end
     if (load.kind == LoadKind::fixed_end_actions) {
         for (int k = 0; k < t.nea; ++k)
-            out[k] = load.fea[k];
-        return out;
+            a[static_cast<size_t>(t.local[k])] = load.fea[static_cast<size_t>(k)];
+        return a;
     }
     double L = s.length(load.member);
-    double c[3] = {0, 0, 0}; // the load's direction in member axes
-    if (load.global) {
-        Axes ax = member_axes(s, load.member);
-        for (int i = 0; i < 3; ++i)
-            c[i] = ax.R[i][load.direction];
-    } else {
-        c[load.direction] = 1;
-    }
-    Profile p = profile_of(load);
-    double a[12] = {}; // start Fx, Fy, Fz, Mx, My, Mz, then the end
     // A torque at a point acts on the member's twist as a force acts on its
     // stretch.
-    auto add_bar = [&](int k1, double f) {
-        if (f == 0)
-            return;
-        Profile q = p.scaled(f);
+    auto add_bar = [&](int k1, Profile q) {
         if (k1 == 3)
             q.form = Profile::force;
         BarEnds e = bar(q, L);
-        a[k1] += e.F1;
-        a[k1 + 6] += e.F2;
+        a[static_cast<size_t>(k1)] += e.F1;
+        a[static_cast<size_t>(k1 + 6)] += e.F2;
     };
     // Bending in the x-y plane (plane = 1) or the x-z plane (plane = 2).
-    auto add_bending = [&](int plane, double f) {
-        if (f == 0)
-            return;
+    auto add_bending = [&](int plane, const Profile& q) {
         if (!t.bending) {
-            add_bar(plane, f);
+            add_bar(plane, q);
             return;
         }
-        BeamEnds e = bending(p.scaled(f), L);
+        BeamEnds e = bending(q, L);
         int m = plane == 1 ? 5 : 4;
         double turn = plane == 1 ? 1 : -1;
-        a[plane] += e.V1;
-        a[m] += turn * e.M1;
-        a[plane + 6] += e.V2;
-        a[m + 6] += turn * e.M2;
+        a[static_cast<size_t>(plane)] += e.V1;
+        a[static_cast<size_t>(m)] += turn * e.M1;
+        a[static_cast<size_t>(plane + 6)] += e.V2;
+        a[static_cast<size_t>(m + 6)] += turn * e.M2;
     };
-    if (load.kind == LoadKind::moment) {
-        add_bar(3, c[0]);
-        add_bending(1, c[2]);
-        add_bending(2, -c[1]);
-    } else {
-        add_bar(0, c[0]);
-        add_bending(1, c[1]);
-        add_bending(2, c[2]);
+    for (const AxisLoad& l : axis_loads(s, load, ax)) {
+        if (l.p.form == Profile::moment) {
+            // A moment about x twists; about z it bends in the x-y plane,
+            // about y in the x-z plane with its sign turned.
+            if (l.axis == 0)
+                add_bar(3, l.p);
+            else if (l.axis == 2)
+                add_bending(1, l.p);
+            else
+                add_bending(2, l.p.scaled(-1));
+        } else if (l.axis == 0) {
+            add_bar(0, l.p);
+        } else {
+            add_bending(l.axis, l.p);
+        }
     }
+    return a;
+}
+
+std::array<double, 12> fixed_end_actions(const Model& s, const MemberLoad& load)
+{
+    const TypeTable& t = s.t();
+    std::array<double, 12> a = member_fixed_end_actions(s, load, member_axes(s, load.member));
+    std::array<double, 12> out{};
     for (int k = 0; k < t.nea; ++k)
-        out[k] = a[t.local[k]];
+        out[static_cast<size_t>(k)] = a[static_cast<size_t>(t.local[k])];
     return out;
 }
 

@@ -6,17 +6,39 @@
 #include <vector>
 
 #include "file/model.h"
+#include "loads/fixed_end.h"
 
 namespace quill {
 
-// The member axes as the program forms them from the joint coordinates:
-// rows x, y, z in global components.
+// A member's axes: rows x, y, z in global components (member = R global).
 struct Axes {
     double R[3][3];
 };
+// As the programs form them from the joint coordinates, in single
+// precision: the axes the fixed-end actions of their input files are in.
 Axes member_axes(const Model& s, int member);
+// The same axes in double precision, for quillmark's own analysis.
+Axes exact_member_axes(const Model& s, int member);
 
-// Fixed-end actions of one load (index k of the type's end actions).
+// One member load, or a part of it, along one member axis: a force along
+// member axis `axis` (0, 1, 2: x, y, z) or a moment about it (a moment about
+// x is a torque), distributed or at a point as the profile says.
+struct AxisLoad {
+    int axis;
+    Profile p;
+};
+// A load resolved into the member axes ax: one entry per axis it has a
+// component along. A load given as fixed-end actions has none: its
+// distribution is not known.
+std::vector<AxisLoad> axis_loads(const Model& s, const MemberLoad& load, const Axes& ax);
+
+// Fixed-end actions of one load in the member axes ax, all twelve in the
+// order of a member in space (start Fx, Fy, Fz, Mx, My, Mz, then the end).
+// A truss member takes transverse loads as a pin-ended member does.
+std::array<double, 12> member_fixed_end_actions(const Model& s, const MemberLoad& load, const Axes& ax);
+
+// Fixed-end actions of one load as the type's input file holds them (index
+// k of the type's end actions), in the programs' member axes.
 std::array<double, 12> fixed_end_actions(const Model& s, const MemberLoad& load);
 
 // The self-weight of a member as a load: its unit weight times its area,
