@@ -64,7 +64,7 @@ Axes exact_member_axes(const Model& s, int member)
     return axes_in<double>(s, member);
 }
 
-std::vector<AxisLoad> axis_loads(const Model& s, const MemberLoad& load, const Axes& ax)
+std::vector<AxisLoad> axis_loads(const MemberLoad& load, const Axes& ax)
 {
     std::vector<AxisLoad> out;
     if (load.kind == LoadKind::fixed_end_actions)
@@ -75,7 +75,6 @@ std::vector<AxisLoad> axis_loads(const Model& s, const MemberLoad& load, const A
         if (c != 0)
             out.push_back({i, p.scaled(c)});
     }
-    (void)s;
     return out;
 }
 
@@ -112,7 +111,7 @@ std::array<double, 12> member_fixed_end_actions(const Model& s, const MemberLoad
         a[static_cast<size_t>(plane + 6)] += e.V2;
         a[static_cast<size_t>(m + 6)] += turn * e.M2;
     };
-    for (const AxisLoad& l : axis_loads(s, load, ax)) {
+    for (const AxisLoad& l : axis_loads(load, ax)) {
         if (l.p.form == Profile::moment) {
             // A moment about x twists; about z it bends in the x-y plane,
             // about y in the x-z plane with its sign turned.

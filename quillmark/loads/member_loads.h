@@ -30,7 +30,7 @@ struct AxisLoad {
 // A load resolved into the member axes ax: one entry per axis it has a
 // component along. A load given as fixed-end actions has none: its
 // distribution is not known.
-std::vector<AxisLoad> axis_loads(const Model& s, const MemberLoad& load, const Axes& ax);
+std::vector<AxisLoad> axis_loads(const MemberLoad& load, const Axes& ax);
 
 // Fixed-end actions of one load in the member axes ax, all twelve in the
 // order of a member in space (start Fx, Fy, Fz, Mx, My, Mz, then the end).
