@@ -12,9 +12,18 @@
 
 namespace quill {
 
+// How a compression member may buckle, per bending axis (0: member y,
+// 1: member z): its effective length factor and its unbraced length
+// (inches); 0 where not given.
+struct Buckling {
+    double K[2] = {0, 0};
+    double unbraced[2] = {0, 0};
+};
+
 struct Section {
     std::string name;
     std::array<double, prop_count> p{}; // by Prop; 0 where not given
+    Buckling buckling;
 };
 
 struct Joint {
@@ -27,6 +36,7 @@ struct Member {
     int jj = 0, jk = 0; // joint indices, 1-based
     int section = 0;    // index into sections, 0-based
     bool dummy = false;
+    Buckling buckling;  // what it gives itself, before its section's
 };
 
 struct Support {
@@ -64,6 +74,14 @@ struct Combination {
     std::vector<std::pair<int, double>> factors; // load case index, factor
 };
 
+// The serviceability limit of the deflection of members between their
+// ends: span / limit, in the combinations listed (all when none is).
+struct DeflectionLimit {
+    double limit = 0; // 0: none
+    std::vector<int> combinations;
+    bool applies_to(int c) const;
+};
+
 struct Model {
     Type type = Type::space_frame;
     const Units* units = &us_units;
@@ -74,6 +92,7 @@ struct Model {
     std::vector<Support> supports;
     std::vector<LoadCase> cases;
     std::vector<Combination> combinations; // never empty after reading
+    DeflectionLimit deflection;
 
     const TypeTable& t() const { return table(type); }
     // Member length in inches.

@@ -31,7 +31,7 @@ Model read_model_file(const std::string& path)
     } catch (const toml::parse_error& e) {
         r.fail(e.source(), "file", std::string(e.description()));
     }
-    r.only_keys(root, "", {"title", "type", "units", "sections", "joints", "members", "supports", "cases", "combinations"});
+    r.only_keys(root, "", {"title", "type", "units", "sections", "joints", "members", "supports", "cases", "combinations", "deflection"});
     Model& s = r.s;
     const toml::node* tn = root.get("type");
     if (!tn)
@@ -74,6 +74,8 @@ Model read_model_file(const std::string& path)
             c.factors.emplace_back(static_cast<int>(i), 1.0);
             s.combinations.push_back(c);
         }
+    if (const toml::node* d = root.get("deflection"))
+        read_deflection(r, r.table_at(*d, "deflection"));
     return s;
 }
 

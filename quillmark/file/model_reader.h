@@ -62,5 +62,8 @@ void read_members(ModelReader& r, const toml::table& t);
 void read_supports(ModelReader& r, const toml::table& t);
 void read_case(ModelReader& r, LoadCase& c, const toml::table& t, const std::string& path);
 void read_combinations(ModelReader& r, const toml::table& t);
+// K and unbraced of a section's or member's table, when it has them.
+bool read_buckling(ModelReader& r, const toml::table& t, const std::string& path, Buckling& b);
+void read_deflection(ModelReader& r, const toml::table& t);
 
 } // namespace quill

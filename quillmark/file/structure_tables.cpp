@@ -20,6 +20,7 @@ void read_sections(ModelReader& r, const toml::table& t)
     std::vector<std::string> keys;
     for (Prop p : allowed)
         keys.push_back(props[p].key);
+    keys.insert(keys.end(), {"K", "unbraced"});
     for (auto& [name, node] : r.in_file_order(t)) {
         std::string path = "sections." + name;
         const toml::table& st = r.table_at(*node, path);
@@ -33,6 +34,7 @@ void read_sections(ModelReader& r, const toml::table& t)
                 r.fail(*st.get(props[p].key), path + "." + props[p].key, "must not be negative");
             sec.p[p] = s.units->to_internal(quantity_of(props[p].measure), v);
         }
+        read_buckling(r, st, path, sec.buckling);
         if (s.type == Type::beam && !s.sections.empty() &&
             (sec.p[E] != s.sections[0].p[E] || sec.p[Fy] != s.sections[0].p[Fy]))
             r.fail(st, path, "a beam has one E and one Fy for all its members");
@@ -70,7 +72,7 @@ void read_members(ModelReader& r, const toml::table& t)
     for (auto& [name, node] : r.in_file_order(t)) {
         std::string path = "members." + name;
         const toml::table& mt = r.table_at(*node, path);
-        r.only_keys(mt, path, {"joints", "section", "dummy"});
+        r.only_keys(mt, path, {"joints", "section", "dummy", "K", "unbraced"});
         Member m;
         m.name = name;
         const toml::array* js = mt.get_as<toml::array>("joints");
@@ -88,6 +90,7 @@ void read_members(ModelReader& r, const toml::table& t)
         m.section = static_cast<int>(it - r.section_names.begin());
         if (const toml::node* d = mt.get("dummy"))
             m.dummy = r.truth(*d, path + ".dummy");
+        read_buckling(r, mt, path, m.buckling);
         s.members.push_back(m);
         r.member_names.push_back(name);
         int i = static_cast<int>(s.members.size());

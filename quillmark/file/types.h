@@ -11,7 +11,9 @@ namespace quill {
 enum class Type { space_frame, plane_frame, space_truss, plane_truss, grid, beam };
 
 // Section properties, in every type's own subset.
-enum Prop { A, J, Ix, Iy, Iz, E, G, Fy, rx, ry, Sx, Sy, Sz, unit_weight, prop_count };
+// Awy, Awz: web areas for shear along member y and z; Aw: a grid's or a
+// beam's one shear area.
+enum Prop { A, J, Ix, Iy, Iz, E, G, Fy, rx, ry, Sx, Sy, Sz, unit_weight, Awy, Awz, Aw, prop_count };
 
 // How a property is measured, for unit conversion.
 enum class Measure { area, inertia, modulus, length, stress, weight };
@@ -56,7 +58,25 @@ struct TypeTable {
     bool reactions_apart; // CSV: all displacements, then all reactions (else one line per joint)
     bool degrees;         // CSV rotations in degrees (else radians)
     int gravity;          // global axis of gravity (1 = Y, 2 = Z), pointing to its negative side
+    double K;             // effective length factor of the program's column formula
 };
+
+// The capacities of a type's analysis program.
+struct Capacity {
+    int joints, members;
+};
+constexpr Capacity capacity(Type t)
+{
+    switch (t) {
+    case Type::space_frame: return {250, 1000};
+    case Type::plane_frame: return {200, 700};
+    case Type::space_truss: return {200, 1000};
+    case Type::plane_truss: return {200, 700};
+    case Type::grid: return {200, 700};
+    case Type::beam: return {21, 20};
+    }
+    return {0, 0};
+}
 
 const TypeTable& table(Type t);
 // The type whose name or stem is `name`; false when none.

@@ -79,7 +79,7 @@ int section_of(Model& s, const std::array<double, prop_count>& p)
     for (size_t k = 0; k < s.sections.size(); ++k)
         if (s.sections[k].p == p)
             return static_cast<int>(k);
-    s.sections.push_back({"S" + std::to_string(s.sections.size() + 1), p});
+    s.sections.push_back({"S" + std::to_string(s.sections.size() + 1), p, {}});
     return static_cast<int>(s.sections.size()) - 1;
 }
 

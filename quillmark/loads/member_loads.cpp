@@ -195,12 +195,4 @@ std::vector<int> members_bent(const Model& s, const Combination& c)
     return out;
 }
 
-double Model::length(int i) const
-{
-    const Member& m = members[i - 1];
-    const Joint& a = joints[m.jj - 1];
-    const Joint& b = joints[m.jk - 1];
-    return std::sqrt((b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y) + (b.z - a.z) * (b.z - a.z));
-}
-
 } // namespace quill
