@@ -192,15 +192,17 @@ TEST(AlongMember, BentInTheXzPlane)
 
 TEST(AlongMember, TorqueAtAPointAndDistributedAxialLoad)
 {
-    // A cantilever from its start: torque Mt at a, axial qx pulling along x.
-    const double Mt = 40, at = 100, qx = 0.05;
-    quill::SpanData d = span({couple(0, at, Mt), distributed(0, 0, L, qx, qx)});
+    // A cantilever from its start: torque Mt at a, axial qx pulling along
+    // x, and a force F at the support itself, which its joint takes.
+    const double Mt = 40, at = 100, qx = 0.05, F = 3;
+    quill::SpanData d = span({couple(0, at, Mt), distributed(0, 0, L, qx, qx), force(0, 0, F)});
     d.actions[Mx1] = -Mt;
-    d.actions[Fx1] = -qx * L;
+    d.actions[Fx1] = -qx * L - F;
     quill::SpanActions a = actions_along(d);
     expect_close(a.T.before(at), Mt, "torque up to it");
     expect_close(a.T.at(at), 0, "none past it");
-    expect_close(a.N.before(0), qx * L, "tension qL at the support");
+    expect_close(a.N.before(0), qx * L + F, "the joint's pull");
+    expect_close(a.N.at(0), qx * L, "tension qL just inside the support");
     expect_close(a.N.at(L / 2), qx * L / 2, "half of it at midspan");
     expect_far_end(a, d.actions);
 }
