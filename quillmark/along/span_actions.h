@@ -7,14 +7,20 @@
 //   N(s)   axial force, tension positive:      N(0) = -Fx1, N(L) = Fx2;
 //   Vy(s)  shear along y, Vy = dMz/ds:         Vy(0) = Fy1, Vy(L) = -Fy2;
 //   Mz(s)  moment about z, EIz v'' = Mz:       Mz(0) = -Mz1, Mz(L) = Mz2
-//          (positive sags the member towards +y, tension on its -y side);
+//          (positive bends the member concave towards +y, its middle
+//          moving towards -y: tension on its -y side);
 //   Vz(s)  shear along z, Vz = -dMy/ds:        Vz(0) = Fz1, Vz(L) = -Fz2;
 //   My(s)  moment about y, -EIy w'' = My:      My(0) = -My1, My(L) = My2
-//          (positive bends the member towards -z, tension on its +z side);
+//          (positive bends the member concave towards -z, its middle
+//          moving towards +z: tension on its +z side);
 //   T(s)   torque:                             T(0) = -Mx1, T(L) = Mx2;
 //   v(s), w(s)  the member's deflection along y and z, its end
 //          displacements at s = 0 and L, its curvature M/EI between them.
-// with Fx1 ... Mz2 the end actions the joints exert on the member.
+// with Fx1 ... Mz2 the end actions the joints exert on the member. N, T,
+// My and Mz are what the member's far side exerts on its start side across
+// the section; Vy and Vz the sum of the forces on the start side, along y
+// and z. Passing a point force P or moment M, Vy and Vz jump by +P, N by
+// -P, T, My and Mz by -M.
 #pragma once
 
 #include <array>
@@ -39,12 +45,13 @@ struct Extreme {
 // A function along a member: one polynomial between consecutive breaks,
 // free to jump at a break.
 struct Piecewise {
-    std::vector<Piece> pieces; // contiguous from 0 to L
+    std::vector<Piece> pieces; // contiguous from 0 to L, ascending
 
-    // The value at s; at a break, the value just after it (just before it
-    // at the member's end).
+    // The value at s; at a break, the value just after it. At s = L the
+    // far end's own value: with a point load standing at an end, a piece
+    // of no length there holds the end's value beside the one just inside.
     double at(double s) const;
-    // The value just before s (at s = 0, the value there).
+    // The value just before s; at s = 0 the start's own value.
     double before(double s) const;
     // The largest and the smallest value along the member, both sides of
     // every jump included, found exactly: at the breaks and at the real
@@ -77,6 +84,12 @@ struct SpanActions {
     double w_chord(double s) const;
 };
 
+// The actions from the start's end actions and the loads, by equilibrium
+// (the far end's actions come out of it); the deflections from the end
+// displacements and the curvature, so that an end free to turn gets its own
+// rotation. A truss member (bending false) carries its axial force and, across
+// it, its start's transverse forces unchanged; in a plane of no stiffness
+// (EI 0) the member deflects as the straight line between its ends.
 SpanActions actions_along(const SpanData& d);
 
 // The real roots of a polynomial c[0] + c[1] t + ... + c[n] t^n (n <= 5)
