@@ -234,7 +234,7 @@ std::array<double, 12> fixed_end_actions(const std::vector<quill::MemberLoad>& l
     quill::Model s;
     s.type = quill::Type::space_frame;
     s.joints = {{"A", 0, 0, 0}, {"B", L, 0, 0}};
-    s.members = {{"AB", 1, 2, 0, false}};
+    s.members = {{"AB", 1, 2, 0, false, {}}};
     quill::Axes ax{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
     std::array<double, 12> A{};
     for (const quill::MemberLoad& l : loads) {
