@@ -4,12 +4,21 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
-#include "classic/program_runs.h"
-#include "pages/envelope.h"
+#include "classic/agreement.h"
+#include "classic/combination_results.h"
 #include "classic/input_writer.h"
-#include "loads/member_loads.h"
+#include "classic/program_runs.h"
+#include "engine/analysis.h"
 #include "file/model_file.h"
+#include "file/unit_sense.h"
+#include "loads/member_loads.h"
+#include "loads/span_loads.h"
+#include "pages/combination_pages.h"
+#include "pages/envelope.h"
+#include "pages/text.h"
+#include "progress.h"
 #include "run/output_file.h"
 
 namespace quill {
@@ -24,6 +33,14 @@ bool write_file(const fs::path& p, const std::string& text)
     out << text;
     out.close();
     return !out.fail();
+}
+
+std::string read_file(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
 }
 
 // The model's path without its extension: MODEL of MODEL.toml.
@@ -43,9 +60,9 @@ std::string first_line(const std::string& text)
 }
 
 // An envelope left from an earlier run would pass for this one's.
-void remove_envelope(const fs::path& csv, const fs::path& htm)
+void remove_envelope(const std::vector<fs::path>& files)
 {
-    for (const fs::path& p : {csv, htm}) {
+    for (const fs::path& p : files) {
         std::error_code ec;
         if (!fs::is_directory(fs::symlink_status(p, ec)))
             fs::remove(p, ec);
@@ -53,8 +70,8 @@ void remove_envelope(const fs::path& csv, const fs::path& htm)
 }
 
 // Folders under MODEL.out of combinations this run does not have (renamed
-// or taken out) would pass for current: those quillmark made, holding the
-// type's input file, go; anything else there stays.
+// or taken out) would pass for current: those quillmark made, holding its
+// report, go; anything else there stays.
 void remove_stale_folders(const Model& s, const fs::path& folder)
 {
     std::error_code ec;
@@ -64,8 +81,11 @@ void remove_stale_folders(const Model& s, const fs::path& folder)
         bool current = std::any_of(s.combinations.begin(), s.combinations.end(),
                                    [&](const Combination& c) { return c.name == name; });
         std::error_code e2;
+        auto made = [&](const std::string& file) {
+            return fs::is_regular_file(fs::symlink_status(d.path() / file, e2));
+        };
         if (!current && d.is_directory(e2) && !d.is_symlink(e2) &&
-            fs::is_regular_file(fs::symlink_status(d.path() / (std::string(s.t().stem) + ".in"), e2)))
+            (made(std::string(s.t().stem) + ".in") || made("report.htm")))
             stale.push_back(d.path());
     }
     for (const fs::path& p : stale) {
@@ -75,24 +95,85 @@ void remove_stale_folders(const Model& s, const fs::path& folder)
     }
 }
 
-// The envelope's two files, each written whole under a temporary name and
-// renamed when both are complete.
-bool write_envelope(const fs::path& csv, const std::string& csv_text, const fs::path& htm,
-                    const std::string& htm_text)
+// A folder's results of an earlier run that this one does not write again.
+void remove_classic_files(const Model& s, const fs::path& dir)
 {
-    qm::OutputFile c, h;
-    if (!c.open(csv.string()) || !h.open(htm.string()))
-        return false;
-    std::fwrite(csv_text.data(), 1, csv_text.size(), c.file());
-    std::fwrite(htm_text.data(), 1, htm_text.size(), h.file());
-    if (!c.close() || !h.close() || !c.commit())
-        return false;
-    if (!h.commit()) {
+    for (const char* ext : {".in", ".htm", ".csv", ".svg", ".txt"}) {
         std::error_code ec;
-        fs::remove(csv, ec);
-        return false;
+        fs::remove(dir / (std::string(s.t().stem) + ext), ec);
     }
+}
+
+// The envelope's files, each written whole under a temporary name and
+// renamed when all are complete.
+bool write_envelope(const std::vector<std::pair<fs::path, std::string>>& files)
+{
+    std::vector<std::unique_ptr<qm::OutputFile>> out;
+    for (const auto& [p, text] : files) {
+        out.push_back(std::make_unique<qm::OutputFile>());
+        if (!out.back()->open(p.string()))
+            return false;
+        std::fwrite(text.data(), 1, text.size(), out.back()->file());
+        if (!out.back()->close())
+            return false;
+    }
+    for (size_t k = 0; k < out.size(); ++k)
+        if (!out[k]->commit()) {
+            for (size_t j = 0; j < k; ++j) {
+                std::error_code ec;
+                fs::remove(files[j].first, ec);
+            }
+            return false;
+        }
     return true;
+}
+
+bool fits_classic(const Model& s)
+{
+    Capacity cap = capacity(s.type);
+    return static_cast<int>(s.joints.size()) <= cap.joints && static_cast<int>(s.members.size()) <= cap.members;
+}
+
+// The classic program on the combination's input file in its folder, held
+// against the engine's solution.
+ClassicRun run_classic(const Model& s, const Combination& c, const Solution& engine, const fs::path& dir)
+{
+    const TypeTable& t = s.t();
+    ClassicRun r;
+    r.ran = true;
+    fs::path in = dir / (std::string(t.stem) + ".in");
+    if (!write_file(in, input_file(s, combine(s, c)))) {
+        r.error = "cannot write " + in.string();
+        return r;
+    }
+    Outcome o = analyse(s.type, dir.string());
+    if (o.status != 0 && o.status != 2) {
+        r.error = first_line(o.console);
+        if (r.error.empty())
+            r.error = "stopped with status " + std::to_string(o.status);
+        return r;
+    }
+    Results res;
+    if (!read_results(s, (dir / (std::string(t.stem) + ".csv")).string(), res)) {
+        r.error = "its results cannot be read";
+        return r;
+    }
+    r.completed = true;
+    r.disagreement = disagreement(s, res, engine);
+    fs::path htm = dir / (std::string(t.stem) + ".htm");
+    write_file(htm, with_units_note(read_file(htm), s, c.name));
+    return r;
+}
+
+std::string governing_line(const Model& s, const std::vector<CombinationOutcome>& runs, const Envelope& e)
+{
+    const MemberEnvelope& me = e.member[static_cast<size_t>(e.governing_member)];
+    const Governing& g = me.least_check == check_count ? me.deflection_limit : me.check[static_cast<size_t>(me.least_check)];
+    bool fails = me.least_check == check_count ? g.ratio < 1 : !(g.ratio > 1);
+    std::string at = position(s, e.governing_member, g.s, true);
+    return "governing member " + s.members[static_cast<size_t>(e.governing_member) - 1].name + ": " +
+           envelope_check_name(s, me.least_check) + " ratio " + fmt("%.3f", g.ratio) + (at == "start" || at == "end" ? " at its " : " at ") +
+           at + " in " + runs[static_cast<size_t>(g.combination)].name + (fails ? ": fails" : "");
 }
 
 } // namespace
@@ -100,70 +181,120 @@ bool write_envelope(const fs::path& csv, const std::string& csv_text, const fs::
 int run_model(const std::string& path)
 {
     fs::path base = base_of(path);
-    fs::path csv = base.string() + ".envelope.csv", htm = base.string() + ".envelope.htm";
-    remove_envelope(csv, htm);
+    fs::path csv = base.string() + ".envelope.csv", htm = base.string() + ".envelope.htm",
+             svg = base.string() + ".envelope.svg";
+    remove_envelope({csv, htm, svg});
+    TerminalProgress progress;
+    progress.stage("reading " + path);
     Model s;
     try {
         s = read_model_file(path);
     } catch (const ModelError& e) {
+        progress.done();
         std::printf("%s\n", e.message.c_str());
         return 1;
     }
     const TypeTable& t = s.t();
     fs::path folder = base.string() + ".out";
     remove_stale_folders(s, folder);
-    std::vector<CombinationRun> runs;
+
+    std::vector<std::string> notes = implausible_sections(s);
+    std::vector<Solution> cases;
+    std::unique_ptr<Engine> engine;
+    try {
+        engine = std::make_unique<Engine>(s, &progress);
+        cases = engine->solve_cases();
+    } catch (const EngineStop& stop) {
+        progress.done();
+        for (const std::string& n : notes)
+            std::printf("%s\n", n.c_str());
+        std::printf("%s\n", stop.message.c_str());
+        return 1;
+    }
+    if (engine->ill_conditioned())
+        notes.push_back("ill-conditioned equations: the factorisation's reciprocal condition estimate is " +
+                        fmt("%.1e", engine->rcond()) + ", below " + fmt("%.0e", Engine::rcond_bound));
+
+    size_t m = s.members.size();
+    std::vector<MemberAllowables> allowed(m + 1);
+    for (size_t i = 1; i <= m; ++i)
+        allowed[i] = allowables_of(s, static_cast<int>(i));
+    bool classic = fits_classic(s);
+    Envelope e = start_envelope(s);
+    std::vector<CombinationOutcome> runs;
     bool stopped = false;
-    for (const Combination& c : s.combinations) {
-        CombinationRun r;
-        r.name = c.name;
-        r.bent = members_bent(s, c);
-        fs::path dir = folder / c.name;
+    std::vector<std::string> lines;
+    for (size_t c = 0; c < s.combinations.size(); ++c) {
+        const Combination& comb = s.combinations[c];
+        progress.stage("checking " + std::to_string(m) + " members in " + comb.name);
+        CombinationOutcome o;
+        o.name = comb.name;
+        o.solution = Engine::combine(s, comb, cases);
+        SpanLoads loads = span_loads(s, comb);
+        std::vector<SpanActions> along(m + 1);
+        o.members.assign(m + 1, {});
+        for (size_t i = 1; i <= m; ++i) {
+            along[i] = actions_along(span_data(s, static_cast<int>(i), o.solution, loads.member[i]));
+            o.members[i] = check_member(allowed[i], along[i]);
+            if (loads.ends_only[i])
+                o.ends_only.push_back(static_cast<int>(i));
+        }
+        o.bent = members_bent(s, comb);
+
+        fs::path dir = folder / comb.name;
         std::error_code ec;
         fs::create_directories(dir, ec);
-        if (ec || !write_file(dir / (std::string(t.stem) + ".in"), input_file(s, combine(s, c)))) {
-            r.error = "cannot write " + (dir / (std::string(t.stem) + ".in")).string();
+        std::string error;
+        if (ec) {
+            error = "cannot make " + dir.string() + ": " + ec.message();
         } else {
-            Outcome o = analyse(s.type, dir.string());
-            if (o.status == 0 || o.status == 2) {
-                r.failing = o.status == 2;
-                r.completed = read_results(s, (dir / (std::string(t.stem) + ".csv")).string(), r.results);
-                if (!r.completed)
-                    r.error = "its results cannot be read";
-            } else {
-                r.error = first_line(o.console);
-                if (r.error.empty())
-                    r.error = "stopped with status " + std::to_string(o.status);
-            }
+            if (classic)
+                o.classic = run_classic(s, comb, o.solution, dir);
+            else
+                remove_classic_files(s, dir);
+            write_combination_pages(s, static_cast<int>(c), o, along, dir, error);
         }
-        if (r.completed) {
-            std::printf("%s: completed\n", c.name.c_str());
-            if (!r.bent.empty())
-                std::printf("  %s\n", bending_not_checked(s, r.bent).c_str());
-        } else
-            std::printf("%s: %s\n", c.name.c_str(), r.error.c_str());
-        stopped = stopped || !r.completed;
-        runs.push_back(std::move(r));
+        std::string line = comb.name + ": " + (error.empty() ? "completed" : error) + "\n";
+        if (o.classic.ran && !o.classic.completed)
+            line += "  " + std::string(t.program) + " stopped: " + o.classic.error + "; the results are quillmark's own\n";
+        if (!o.classic.disagreement.empty())
+            line += "  " + std::string(t.program) + "'s single-precision results differ from quillmark's: " +
+                    o.classic.disagreement + " (ill-conditioned equations)\n";
+        if (!o.bent.empty())
+            line += "  " + bending_not_checked(s, o.bent) + "\n";
+        if (!o.ends_only.empty())
+            line += "  " + ends_only_note(s, o.ends_only) + "\n";
+        stopped = stopped || !error.empty();
+        add_combination(e, s, static_cast<int>(c), o, along);
+        lines.push_back(line);
+        runs.push_back(std::move(o));
     }
-    Envelope e = envelope_of(s, runs);
+    progress.stage("writing the envelope");
+    e.notes.insert(e.notes.begin(), notes.begin(), notes.end());
+    for (const CombinationOutcome& r : runs)
+        if (!r.classic.disagreement.empty())
+            e.notes.push_back(r.name + ": " + t.program + "'s single-precision results differ from quillmark's: " +
+                              r.classic.disagreement + " (ill-conditioned equations)");
+    finish_envelope(e, s);
     std::string link = folder.filename().string();
-    if (!write_envelope(csv, envelope_csv(s, runs, e), htm, envelope_htm(s, runs, e, link))) {
+    bool written = write_envelope({{csv, envelope_csv(s, runs, e)},
+                                   {htm, envelope_htm(s, runs, e, link, svg.filename().string())},
+                                   {svg, envelope_svg(s, e)}});
+    progress.done();
+    for (const std::string& n : notes)
+        std::printf("%s\n", n.c_str());
+    for (const std::string& l : lines)
+        std::printf("%s", l.c_str());
+    if (!written) {
         std::printf("cannot write the envelope %s\n", csv.string().c_str());
         return 1;
     }
-    if (e.governing_member != 0) {
-        const Governing& g = e.member[e.governing_member][e.governing_check];
-        static const char* const names[] = {"tension", "compression", "shear", "moment", "torsion"};
-        std::printf("governing member %s: %s ratio %.3f in %s%s\n", s.members[e.governing_member - 1].name.c_str(),
-                    names[e.governing_check], g.ratio, runs[g.combination].name.c_str(), g.ratio <= 1 ? ": fails" : "");
-    }
+    if (e.governing_member != 0)
+        std::printf("%s\n", governing_line(s, runs, e).c_str());
     std::printf("envelope: %s\n", htm.string().c_str());
     if (stopped)
         return 1;
-    bool failing = e.any_failure;
-    for (const CombinationRun& r : runs)
-        failing = failing || r.failing;
-    return failing ? 2 : 0;
+    return e.any_failure ? 2 : 0;
 }
 
 } // namespace quill

@@ -130,7 +130,7 @@ void read_case(ModelReader& r, LoadCase& c, const toml::table& t, const std::str
 {
     const Model& s = r.s;
     const TypeTable& tt = s.t();
-    r.only_keys(t, path, {"self_weight", "joints", "members"});
+    r.only_keys(t, path, {"self_weight", "joints", "members", "displacements"});
     if (const toml::node* sw = t.get("self_weight")) {
         c.self_weight = r.truth(*sw, path + ".self_weight");
         if (c.self_weight)
@@ -157,6 +157,8 @@ void read_case(ModelReader& r, LoadCase& c, const toml::table& t, const std::str
             c.joints.push_back(jl);
         }
     }
+    if (const toml::node* dn = t.get("displacements"))
+        read_displacements(r, c, r.table_at(*dn, path + ".displacements"), path + ".displacements");
     if (const toml::node* mn = t.get("members")) {
         const toml::array* a = mn->as_array();
         if (!a)

@@ -37,6 +37,17 @@ struct Member {
     int section = 0;    // index into sections, 0-based
     bool dummy = false;
     Buckling buckling;  // what it gives itself, before its section's
+    // End actions the member does not transmit (a hinge, a sliding end), in
+    // member axes and the order of a member in space: start Fx, Fy, Fz, Mx,
+    // My, Mz, then the end's.
+    std::array<bool, 12> released{};
+};
+
+// A spring support: a stiffness per joint direction of the type (kips per
+// inch, inch-kips per radian), 0 where none.
+struct Spring {
+    int joint = 0;
+    double k[6] = {};
 };
 
 struct Support {
@@ -62,10 +73,19 @@ struct MemberLoad {
     std::vector<double> fea; // fixed_end_actions, in the input file's order, kips and inch-kips
 };
 
+// A settlement or rotation prescribed at a restrained joint direction, in
+// inches and radians; `given` says which directions it sets.
+struct Settlement {
+    int joint = 0;
+    double value[6] = {};
+    bool given[6] = {};
+};
+
 struct LoadCase {
     std::string name;
     bool self_weight = false;
     std::vector<JointLoad> joints;
+    std::vector<Settlement> displacements;
     std::vector<MemberLoad> members;
 };
 
@@ -90,6 +110,7 @@ struct Model {
     std::vector<Joint> joints;
     std::vector<Member> members;
     std::vector<Support> supports;
+    std::vector<Spring> springs;
     std::vector<LoadCase> cases;
     std::vector<Combination> combinations; // never empty after reading
     DeflectionLimit deflection;

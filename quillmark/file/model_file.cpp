@@ -31,7 +31,7 @@ Model read_model_file(const std::string& path)
     } catch (const toml::parse_error& e) {
         r.fail(e.source(), "file", std::string(e.description()));
     }
-    r.only_keys(root, "", {"title", "type", "units", "sections", "joints", "members", "supports", "cases", "combinations", "deflection"});
+    r.only_keys(root, "", {"title", "type", "units", "sections", "joints", "members", "supports", "cases", "combinations", "deflection", "springs"});
     Model& s = r.s;
     const toml::node* tn = root.get("type");
     if (!tn)
@@ -54,6 +54,8 @@ Model read_model_file(const std::string& path)
     read_members(r, r.table_at(*root.get("members"), "members"));
     if (const toml::node* sp = root.get("supports"))
         read_supports(r, r.table_at(*sp, "supports"));
+    if (const toml::node* sp = root.get("springs"))
+        read_springs(r, r.table_at(*sp, "springs"));
     if (const toml::node* cs = root.get("cases"))
         for (auto& [name, node] : r.in_file_order(r.table_at(*cs, "cases"))) {
             s.cases.push_back({});

@@ -65,5 +65,9 @@ void read_combinations(ModelReader& r, const toml::table& t);
 // K and unbraced of a section's or member's table, when it has them.
 bool read_buckling(ModelReader& r, const toml::table& t, const std::string& path, Buckling& b);
 void read_deflection(ModelReader& r, const toml::table& t);
+// A member's `releases` and `pinned`; [springs]; a case's `displacements`.
+void read_releases(ModelReader& r, const toml::table& mt, const std::string& path, Member& m);
+void read_springs(ModelReader& r, const toml::table& t);
+void read_displacements(ModelReader& r, LoadCase& c, const toml::table& t, const std::string& path);
 
 } // namespace quill

@@ -72,7 +72,7 @@ void read_members(ModelReader& r, const toml::table& t)
     for (auto& [name, node] : r.in_file_order(t)) {
         std::string path = "members." + name;
         const toml::table& mt = r.table_at(*node, path);
-        r.only_keys(mt, path, {"joints", "section", "dummy", "K", "unbraced"});
+        r.only_keys(mt, path, {"joints", "section", "dummy", "K", "unbraced", "releases", "pinned"});
         Member m;
         m.name = name;
         const toml::array* js = mt.get_as<toml::array>("joints");
@@ -91,6 +91,7 @@ void read_members(ModelReader& r, const toml::table& t)
         if (const toml::node* d = mt.get("dummy"))
             m.dummy = r.truth(*d, path + ".dummy");
         read_buckling(r, mt, path, m.buckling);
+        read_releases(r, mt, path, m);
         s.members.push_back(m);
         r.member_names.push_back(name);
         int i = static_cast<int>(s.members.size());

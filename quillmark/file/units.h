@@ -21,13 +21,16 @@ enum class Quantity {
     moment,      // kip*ft or kN*m
     distributed, // kip/ft or kN/m
     weight,      // unit weight: kip/ft^3 or kN/m^3
-    displacement // in or mm
+    displacement, // in or mm
+    spring,       // translational spring stiffness: kip/in or kN/m
+    rotational_spring // kip*in/rad or kN*m/rad
 };
+inline constexpr int quantity_count = 13;
 
 struct Units {
     const char* name;  // "US" or "SI"
-    double factor[11]; // model unit to kips and inches, by Quantity
-    const char* label[11];
+    double factor[quantity_count]; // model unit to kips and inches, by Quantity
+    const char* label[quantity_count];
     double to_internal(Quantity q, double v) const { return v * factor[static_cast<int>(q)]; }
     double from_internal(Quantity q, double v) const { return v / factor[static_cast<int>(q)]; }
     const char* unit(Quantity q) const { return label[static_cast<int>(q)]; }

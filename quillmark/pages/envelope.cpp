@@ -1,256 +1,371 @@
 #include "pages/envelope.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <numeric>
+
+#include "file/unit_sense.h"
+#include "pages/text.h"
 
 namespace quill {
 
 namespace {
 
-const char* const check_names[check_count] = {"tension", "compression", "shear", "moment", "torsion"};
-
-// Which check an end action of value v undergoes.
-CheckName check_of(Check c, double v)
+bool is_moment(int k)
 {
-    switch (c) {
-    case Check::axial_start: return v > 0 ? compression : tension;
-    case Check::axial_end: return v > 0 ? tension : compression;
-    case Check::shear: return shear;
-    case Check::torsion: return torsion;
-    case Check::moment: return moment;
-    }
-    return shear;
+    return k == moment_y || k == moment_z;
 }
 
-std::string fmt(const char* f, double v)
+// The demand of check k in the model's units, with its unit ("" for the
+// interaction value).
+std::pair<double, std::string> demand_text(const Model& s, int k, double v)
 {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, f, v);
-    return buf;
+    if (k == combined)
+        return {v, ""};
+    if (k == check_count)
+        return {s.units->from_internal(Quantity::displacement, v), s.units->unit(Quantity::displacement)};
+    Kind kind = is_moment(k) ? Kind::moment : Kind::force;
+    return {in_units(s, kind, v), unit_of(s, kind)};
 }
 
-double in_units(const Model& s, Kind k, double v)
-{
-    return s.units->from_internal(k == Kind::force ? Quantity::force : Quantity::moment, v);
-}
-
-std::string html_escape(const std::string& in)
+std::string names_of(const Model& s, const std::vector<int>& members)
 {
     std::string out;
-    for (char c : in) {
-        if (c == '<')
-            out += "&lt;";
-        else if (c == '>')
-            out += "&gt;";
-        else if (c == '&')
-            out += "&amp;";
-        else if (c == '"')
-            out += "&quot;";
-        else
-            out += c;
-    }
+    for (size_t k = 0; k < members.size(); ++k)
+        out += (k ? ", " : "") + s.members[static_cast<size_t>(members[k]) - 1].name;
     return out;
 }
 
-// Whether the programs check end action k of member i: torsion never, a
-// moment only with the section modulus about its axis, the rest always.
-bool checked(const Model& s, int i, int k)
+void merge(std::vector<int>& into, const std::vector<int>& more)
 {
-    const TypeTable& t = s.t();
-    if (t.check[k] == Check::torsion)
-        return false;
-    if (t.check[k] != Check::moment)
-        return true;
-    const Section& sec = s.sections[s.members[i - 1].section];
-    switch (s.type) {
-    case Type::space_frame: return sec.p[t.local[k] % 6 == 4 ? Sy : Sz] != 0;
-    case Type::plane_frame: return sec.p[Sz] != 0;
-    case Type::grid: return sec.p[Sy] != 0;
-    default: return true;
-    }
+    into.insert(into.end(), more.begin(), more.end());
+    std::sort(into.begin(), into.end());
+    into.erase(std::unique(into.begin(), into.end()), into.end());
 }
 
-// A CSV field that holds commas or quotes.
-std::string csv_quoted(const std::string& in)
+bool fails_check(int k, double ratio)
 {
-    std::string out = "\"";
-    for (char c : in)
-        out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + "\"";
+    // A strength check fails unless its allowable exceeds the demand; a
+    // deflection may reach its limit.
+    return k == check_count ? ratio < 1 : !(ratio > 1);
 }
 
 } // namespace
 
 std::string bending_not_checked(const Model& s, const std::vector<int>& members)
 {
-    std::string out = members.size() == 1 ? "bending not checked: member " : "bending not checked: members ";
-    for (size_t k = 0; k < members.size(); ++k)
-        out += (k ? ", " : "") + s.members[static_cast<size_t>(members[k]) - 1].name;
-    return out + (members.size() == 1 ? " carries loads across it" : " carry loads across them");
+    bool one = members.size() == 1;
+    return std::string(one ? "bending not checked: member " : "bending not checked: members ") + names_of(s, members) +
+           (one ? " carries loads across it" : " carry loads across them");
 }
 
-Envelope envelope_of(const Model& s, const std::vector<CombinationRun>& runs)
+std::string ends_only_note(const Model& s, const std::vector<int>& members)
 {
-    const TypeTable& t = s.t();
+    bool one = members.size() == 1;
+    return std::string(one ? "checked at its ends only: member " : "checked at their ends only: members ") +
+           names_of(s, members) + (one ? " carries" : " carry") +
+           " loads given as fixed-end actions, whose distribution along the member is not known";
+}
+
+std::string envelope_check_name(const Model& s, int k)
+{
+    return k == check_count ? "deflection" : check_label(s.type, static_cast<CheckName>(k));
+}
+
+Envelope start_envelope(const Model& s)
+{
     Envelope e;
     e.member.assign(s.members.size() + 1, {});
     e.joint.assign(s.joints.size() + 1, {0.0, -1});
-    double least = 0;
-    std::vector<bool> bent(s.members.size() + 1, false);
-    for (size_t c = 0; c < runs.size(); ++c) {
-        if (!runs[c].completed)
-            continue;
-        for (int i : runs[c].bent)
-            bent[static_cast<size_t>(i)] = true;
-        const Results& r = runs[c].results;
-        for (size_t i = 1; i <= s.members.size(); ++i)
-            for (int k = 0; k < t.nea; ++k) {
-                double v = r.ea[i][k], lim = r.limit[i][k];
-                if (v == 0 || !checked(s, static_cast<int>(i), k))
-                    continue;
-                // A check made with a limit of 0 (an area, a radius or a
-                // yield strength of 0) fails.
-                double ratio = std::fabs(lim) / std::fabs(v);
-                Governing& g = e.member[i][check_of(t.check[k], v)];
-                if (g.combination < 0 || ratio < g.ratio)
-                    g = {ratio, in_units(s, t.kind[k], v), k, static_cast<int>(c)};
-            }
-        for (size_t j = 1; j <= s.joints.size(); ++j) {
-            double sum = 0;
-            for (int k = 0; k < t.d; ++k)
-                if (!t.rotation[k])
-                    sum += r.D[j][k] * r.D[j][k];
-            double u = std::sqrt(sum);
-            if (e.joint[j].second < 0 || u > e.joint[j].first)
-                e.joint[j] = {u, static_cast<int>(c)};
-        }
-    }
-    for (size_t i = 1; i < bent.size(); ++i)
-        if (bent[i])
-            e.bent.push_back(static_cast<int>(i));
     for (size_t i = 1; i <= s.members.size(); ++i) {
-        if (s.members[i - 1].dummy)
-            continue;
-        for (int c = 0; c < check_count; ++c) {
-            const Governing& g = e.member[i][c];
-            if (g.combination < 0)
-                continue;
-            if (e.governing_member == 0 || g.ratio < least) {
-                least = g.ratio;
-                e.governing_member = static_cast<int>(i);
-                e.governing_check = static_cast<CheckName>(c);
-            }
-            // A check fails unless the allowable exceeds the action.
-            if (g.ratio <= 1)
-                e.any_failure = true;
+        MomentEnvelope& m = e.member[i].moments;
+        double L = s.length(static_cast<int>(i));
+        for (int k = 0; k <= stations_of_envelope; ++k)
+            m.s.push_back(L * k / stations_of_envelope);
+        for (int a = 0; a < 2; ++a) {
+            m.hi[a].assign(m.s.size(), -INFINITY);
+            m.lo[a].assign(m.s.size(), INFINITY);
         }
     }
     return e;
 }
 
-std::string envelope_csv(const Model& s, const std::vector<CombinationRun>& runs, const Envelope& e)
+void add_combination(Envelope& e, const Model& s, int c, const CombinationOutcome& o,
+                     const std::vector<SpanActions>& along)
+{
+    const TypeTable& t = s.t();
+    merge(e.bent, o.bent);
+    merge(e.ends_only, o.ends_only);
+    for (size_t i = 1; i <= s.members.size(); ++i) {
+        MemberEnvelope& me = e.member[i];
+        const MemberVerdict& v = o.members[i];
+        for (int k = 0; k < check_count; ++k) {
+            const Demand& d = v.check[static_cast<size_t>(k)];
+            Governing& g = me.check[static_cast<size_t>(k)];
+            if (d.made && (g.combination < 0 || d.ratio < g.ratio))
+                g = {d.ratio, d.value, d.s, c};
+        }
+        const Deflection& df = v.deflection;
+        if (me.deflection.combination < 0 || df.delta > me.deflection.value)
+            me.deflection = {df.span_ratio, df.delta, df.s, c};
+        if (s.deflection.applies_to(c) && df.delta > 0) {
+            double r = df.span_ratio / s.deflection.limit;
+            if (me.deflection_limit.combination < 0 || r < me.deflection_limit.ratio)
+                me.deflection_limit = {r, df.delta, df.s, c};
+        }
+        if (df.delta > 0 && df.span_ratio < unit_slip_span)
+            e.notes.push_back("probable unit slip: member " + s.members[i - 1].name + " deflects span/" +
+                              fmt("%.3g", df.span_ratio) + " in " + o.name);
+        if (static_cast<size_t>(i) < along.size()) {
+            MomentEnvelope& m = me.moments;
+            const Piecewise* M[2] = {&along[i].My, &along[i].Mz};
+            for (int a = 0; a < 2; ++a)
+                if (!M[a]->pieces.empty())
+                    for (size_t k = 0; k < m.s.size(); ++k) {
+                        // At a jump both sides count.
+                        double x = M[a]->at(m.s[k]), y = M[a]->before(m.s[k]);
+                        m.hi[a][k] = std::max({m.hi[a][k], x, y});
+                        m.lo[a][k] = std::min({m.lo[a][k], x, y});
+                    }
+        }
+    }
+    for (size_t j = 1; j <= s.joints.size(); ++j) {
+        double sum = 0;
+        for (int k = 0; k < t.d; ++k)
+            if (!t.rotation[k])
+                sum += o.solution.D[j][static_cast<size_t>(k)] * o.solution.D[j][static_cast<size_t>(k)];
+        double u = std::sqrt(sum);
+        if (e.joint[j].second < 0 || u > e.joint[j].first)
+            e.joint[j] = {u, c};
+    }
+}
+
+void finish_envelope(Envelope& e, const Model& s)
+{
+    double least = 0;
+    for (size_t i = 1; i <= s.members.size(); ++i) {
+        MemberEnvelope& me = e.member[i];
+        for (int k = 0; k <= check_count; ++k) {
+            const Governing& g = k == check_count ? me.deflection_limit : me.check[static_cast<size_t>(k)];
+            if (g.combination < 0)
+                continue;
+            if (me.least_check < 0 || g.ratio < me.least) {
+                me.least = g.ratio;
+                me.least_check = k;
+            }
+        }
+        if (me.least_check < 0 || s.members[i - 1].dummy)
+            continue;
+        if (e.governing_member == 0 || me.least < least) {
+            least = me.least;
+            e.governing_member = static_cast<int>(i);
+        }
+        e.any_failure = e.any_failure || fails_check(me.least_check, me.least);
+    }
+}
+
+std::string envelope_csv(const Model& s, const std::vector<CombinationOutcome>& runs, const Envelope& e)
 {
     const TypeTable& t = s.t();
     const Units& u = *s.units;
-    std::string out = "member,check,ratio,end action,value,unit,combination\n";
-    for (size_t i = 1; i <= s.members.size(); ++i)
-        for (int c = 0; c < check_count; ++c) {
-            const Governing& g = e.member[i][c];
+    const std::string lu = u.unit(Quantity::length), du = u.unit(Quantity::displacement);
+    std::string out = "member,check,ratio,demand,unit,at (" + lu + "),combination,result\n";
+    for (size_t i = 1; i <= s.members.size(); ++i) {
+        const MemberEnvelope& me = e.member[i];
+        for (int k = 0; k <= check_count; ++k) {
+            const Governing& g = k == check_count ? me.deflection_limit : me.check[static_cast<size_t>(k)];
             if (g.combination < 0)
                 continue;
-            out += s.members[i - 1].name + "," + check_names[c] + "," + fmt("%.3f", g.ratio) + "," + t.ea[g.k] + "," +
-                   fmt("%.6g", g.action) + "," + u.unit(t.kind[g.k] == Kind::force ? Quantity::force : Quantity::moment) +
-                   "," + runs[g.combination].name + "\n";
+            auto [v, unit] = demand_text(s, k, g.value);
+            out += csv_field(s.members[i - 1].name) + "," + envelope_check_name(s, k) + "," + fmt("%.3f", g.ratio) +
+                   "," + number(v) + "," + unit + "," + position(s, static_cast<int>(i), g.s, false) + "," +
+                   csv_field(runs[static_cast<size_t>(g.combination)].name) + "," +
+                   (fails_check(k, g.ratio) ? "fails" : "passes") + "\n";
         }
-    out += "\njoint,largest translation (" + std::string(u.unit(Quantity::displacement)) + "),combination\n";
+    }
+    out += "\nmember,combination,largest deflection (" + du + "),at (" + lu + "),span ratio,limit\n";
+    for (size_t i = 1; i <= s.members.size(); ++i)
+        for (size_t c = 0; c < runs.size(); ++c) {
+            const Deflection& d = runs[c].members[i].deflection;
+            std::string limit;
+            if (s.deflection.applies_to(static_cast<int>(c)))
+                limit = fmt("%g", s.deflection.limit) + (d.delta > 0 && d.span_ratio < s.deflection.limit ? " fails" : " passes");
+            out += csv_field(s.members[i - 1].name) + "," + csv_field(runs[c].name) + "," +
+                   number(u.from_internal(Quantity::displacement, d.delta)) + "," +
+                   position(s, static_cast<int>(i), d.s, false) + "," + (d.delta > 0 ? fmt("%.0f", d.span_ratio) : "") +
+                   "," + limit + "\n";
+        }
+    out += "\njoint,largest translation (" + du + "),combination\n";
     for (size_t j = 1; j <= s.joints.size(); ++j)
         if (e.joint[j].second >= 0)
-            out += s.joints[j - 1].name + "," + fmt("%.6g", u.from_internal(Quantity::displacement, e.joint[j].first)) +
-                   "," + runs[e.joint[j].second].name + "\n";
+            out += csv_field(s.joints[j - 1].name) + "," + number(u.from_internal(Quantity::displacement, e.joint[j].first)) +
+                   "," + csv_field(runs[static_cast<size_t>(e.joint[j].second)].name) + "\n";
     out += "\ncombination,joint";
     for (int k = 0; k < t.d; ++k)
         out += std::string(",") + (t.rotation[k] ? "M" : "F") + t.dof[k][t.rotation[k] ? 1 : 0] + " (" +
                u.unit(t.rotation[k] ? Quantity::moment : Quantity::force) + ")";
     out += "\n";
-    for (const CombinationRun& r : runs) {
-        if (!r.completed)
-            continue;
+    for (const CombinationOutcome& r : runs)
         for (const Support& sp : s.supports) {
-            out += r.name + "," + s.joints[sp.joint - 1].name;
+            out += csv_field(r.name) + "," + csv_field(s.joints[static_cast<size_t>(sp.joint) - 1].name);
             for (int k = 0; k < t.d; ++k)
-            {
-                out += ',';
-                out += fmt("%.6g", u.from_internal(t.rotation[k] ? Quantity::moment : Quantity::force,
-                                                   r.results.AR[sp.joint][k]));
-            }
+                out += "," + number(u.from_internal(t.rotation[k] ? Quantity::moment : Quantity::force,
+                                                    r.solution.AR[static_cast<size_t>(sp.joint)][static_cast<size_t>(k)]));
             out += "\n";
         }
-    }
+    std::string notes;
+    for (const std::string& n : e.notes)
+        notes += csv_field(n) + "\n";
     if (!e.bent.empty())
-        out += "\n" + csv_quoted(bending_not_checked(s, e.bent)) + "\n";
+        notes += csv_field(bending_not_checked(s, e.bent)) + "\n";
+    if (!e.ends_only.empty())
+        notes += csv_field(ends_only_note(s, e.ends_only)) + "\n";
+    if (!notes.empty())
+        out += "\n" + notes;
     return out;
 }
 
-std::string envelope_htm(const Model& s, const std::vector<CombinationRun>& runs, const Envelope& e,
-                         const std::string& folder)
+std::string envelope_htm(const Model& s, const std::vector<CombinationOutcome>& runs, const Envelope& e,
+                         const std::string& folder, const std::string& diagram)
 {
     const TypeTable& t = s.t();
     const Units& u = *s.units;
+    const std::string du = u.unit(Quantity::displacement);
     std::string title = s.title.empty() ? std::string("Envelope") : html_escape(s.title);
     std::string out = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" + title +
-                      "</title>\n</head>\n<body>\n<h1>" + title + "</h1>\n<h2>Combinations</h2>\n<table border=\"1\">\n"
-                      "<tr><th>combination</th><th>factors</th><th>result</th><th>report</th><th>drawing</th></tr>\n";
+                      "</title>\n<style>td.fail{color:#b00;font-weight:bold}</style>\n</head>\n<body>\n<h1>" + title +
+                      "</h1>\n<p>" + t.name + ", in " + u.name + " units (forces in " + u.unit(Quantity::force) +
+                      ", moments in " + u.unit(Quantity::moment) + ", lengths in " + u.unit(Quantity::length) +
+                      ", deflections in " + du + "). The envelope diagram: <a href=\"" + html_escape(diagram) + "\">" +
+                      html_escape(diagram) + "</a>.</p>\n";
+    if (!e.notes.empty() || !e.bent.empty() || !e.ends_only.empty()) {
+        out += "<h2>Notes</h2>\n<ul>\n";
+        for (const std::string& n : e.notes)
+            out += "<li><strong>" + html_escape(n) + "</strong></li>\n";
+        if (!e.bent.empty())
+            out += "<li><strong>" + html_escape(bending_not_checked(s, e.bent)) + "</strong></li>\n";
+        if (!e.ends_only.empty())
+            out += "<li><strong>" + html_escape(ends_only_note(s, e.ends_only)) + "</strong></li>\n";
+        out += "</ul>\n";
+    }
+    out += "<h2>Combinations</h2>\n<table border=\"1\">\n"
+           "<tr><th>combination</th><th>factors</th><th>pages</th><th>classic analysis</th></tr>\n";
     for (size_t c = 0; c < runs.size(); ++c) {
+        const CombinationOutcome& r = runs[c];
         std::string factors;
         for (auto [k, f] : s.combinations[c].factors)
-            factors += (factors.empty() ? "" : " + ") + fmt("%g", f) + " " + html_escape(s.cases[k].name);
-        std::string base = folder + "/" + runs[c].name + "/" + t.stem;
-        out += "<tr><td>" + html_escape(runs[c].name) + "</td><td>" + factors + "</td><td>" +
-               (runs[c].completed ? std::string("completed") : html_escape(runs[c].error)) + "</td><td><a href=\"" +
-               html_escape(base) + ".htm\">report</a></td><td><a href=\"" + html_escape(base) +
-               ".svg\">drawing</a></td></tr>\n";
+            factors += (factors.empty() ? "" : " + ") + fmt("%g", f) + " " + html_escape(s.cases[static_cast<size_t>(k)].name);
+        std::string dir = html_escape(folder + "/" + r.name + "/");
+        std::string classic = "beyond the capacity of " + std::string(t.program);
+        if (r.classic.ran) {
+            std::string base = dir + t.stem;
+            classic = r.classic.completed ? "<a href=\"" + base + ".htm\">" + t.program + " report</a>, <a href=\"" +
+                                                base + ".svg\">drawing</a>" +
+                                                (r.classic.disagreement.empty()
+                                                     ? std::string(": agrees")
+                                                     : ": <strong>differs: " + html_escape(r.classic.disagreement) + "</strong>")
+                                          : html_escape(std::string(t.program) + " stopped: " + r.classic.error);
+        }
+        out += "<tr><td>" + html_escape(r.name) + "</td><td>" + factors + "</td><td><a href=\"" + dir +
+               "report.htm\">report</a>, <a href=\"" + dir + "forces.svg\">forces</a>, <a href=\"" + dir +
+               "forces.csv\">forces.csv</a></td><td>" + classic + "</td></tr>\n";
     }
-    out += "</table>\n<h2>Members: smallest ratio of each check</h2>\n";
-    if (!e.bent.empty())
-        out += "<p><strong>" + html_escape(bending_not_checked(s, e.bent)) + "</strong></p>\n";
-    out += "<table border=\"1\">\n"
-           "<tr><th>member</th><th>check</th><th>ratio</th><th>end action</th><th>value</th><th>combination</th></tr>\n";
+    out += "</table>\n";
+
+    // Members by how close they come to failing: the failing and governing
+    // ones first. A large model lists the closest only; the CSV file holds all.
+    std::vector<int> order;
     for (size_t i = 1; i <= s.members.size(); ++i)
-        for (int c = 0; c < check_count; ++c) {
-            const Governing& g = e.member[i][c];
+        if (e.member[i].least_check >= 0)
+            order.push_back(static_cast<int>(i));
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return e.member[static_cast<size_t>(a)].least < e.member[static_cast<size_t>(b)].least;
+    });
+    const size_t shown = 200;
+    size_t listed = 0;
+    out += "<h2>Members by how close they come to failing</h2>\n<table border=\"1\">\n"
+           "<tr><th>member</th><th>check</th><th>ratio</th><th>demand</th><th>at</th><th>combination</th></tr>\n";
+    for (int i : order) {
+        const MemberEnvelope& me = e.member[static_cast<size_t>(i)];
+        bool failing = fails_check(me.least_check, me.least);
+        if (listed >= shown && !failing)
+            break;
+        ++listed;
+        for (int k = 0; k <= check_count; ++k) {
+            const Governing& g = k == check_count ? me.deflection_limit : me.check[static_cast<size_t>(k)];
             if (g.combination < 0)
                 continue;
-            out += "<tr><td>" + html_escape(s.members[i - 1].name) + (s.members[i - 1].dummy ? " (dummy)" : "") +
-                   "</td><td>" + check_names[c] + "</td><td>" + fmt("%.3f", g.ratio) + (g.ratio <= 1 ? " fail" : "") +
-                   "</td><td>" + t.ea[g.k] + "</td><td>" + fmt("%.6g", g.action) + " " +
-                   u.unit(t.kind[g.k] == Kind::force ? Quantity::force : Quantity::moment) + "</td><td>" +
-                   html_escape(runs[g.combination].name) + "</td></tr>\n";
+            bool f = fails_check(k, g.ratio);
+            auto [v, unit] = demand_text(s, k, g.value);
+            out += std::string("<tr><td>") + (k == me.least_check ? "<strong>" : "") +
+                   html_escape(s.members[static_cast<size_t>(i) - 1].name) +
+                   (s.members[static_cast<size_t>(i) - 1].dummy ? " (dummy)" : "") +
+                   (k == me.least_check ? "</strong>" : "") + "</td><td>" + envelope_check_name(s, k) + "</td><td" +
+                   (f ? " class=\"fail\">" : ">") + fmt("%.3f", g.ratio) + (f ? " fails" : "") + "</td><td>" +
+                   number(v) + (unit.empty() ? "" : " " + unit) + "</td><td>" +
+                   position(s, i, g.s, true) + "</td><td>" + html_escape(runs[static_cast<size_t>(g.combination)].name) +
+                   "</td></tr>\n";
         }
-    out += "</table>\n<h2>Joints: largest translation (" + std::string(u.unit(Quantity::displacement)) +
-           ")</h2>\n<table border=\"1\">\n<tr><th>joint</th><th>translation</th><th>combination</th></tr>\n";
+    }
+    out += "</table>\n";
+    if (listed < order.size())
+        out += "<p>" + std::to_string(order.size() - listed) + " more members pass every check with a ratio of " +
+               fmt("%.3f", e.member[static_cast<size_t>(order[listed])].least) +
+               " or more; the envelope's CSV file lists every member.</p>\n";
+
+    out += "<h2>Largest deflection of each member between its ends (" + du + ")</h2>\n<table border=\"1\">\n"
+           "<tr><th>member</th><th>deflection</th><th>at</th><th>span ratio</th><th>combination</th></tr>\n";
+    std::vector<int> by_deflection(s.members.size());
+    std::iota(by_deflection.begin(), by_deflection.end(), 1);
+    std::stable_sort(by_deflection.begin(), by_deflection.end(), [&](int a, int b) {
+        return e.member[static_cast<size_t>(a)].deflection.value > e.member[static_cast<size_t>(b)].deflection.value;
+    });
+    if (by_deflection.size() > shown)
+        by_deflection.resize(shown);
+    for (int i : by_deflection) {
+        const Governing& g = e.member[static_cast<size_t>(i)].deflection;
+        if (g.combination < 0 || g.value == 0)
+            continue;
+        out += "<tr><td>" + html_escape(s.members[static_cast<size_t>(i) - 1].name) + "</td><td>" +
+               number(u.from_internal(Quantity::displacement, g.value)) + "</td><td>" + position(s, i, g.s, true) +
+               "</td><td>L/" + fmt("%.0f", g.ratio) + "</td><td>" +
+               html_escape(runs[static_cast<size_t>(g.combination)].name) + "</td></tr>\n";
+    }
+    out += "</table>\n";
+    if (s.deflection.limit > 0)
+        out += "<p>Deflection limit: span/" + fmt("%g", s.deflection.limit) + ", in " +
+               (s.deflection.combinations.empty() ? std::string("every combination") : std::string("the combinations ")) +
+               [&] {
+                   std::string names;
+                   for (int c : s.deflection.combinations)
+                       names += (names.empty() ? "" : ", ") + html_escape(runs[static_cast<size_t>(c)].name);
+                   return names;
+               }() +
+               ".</p>\n";
+
+    out += "<h2>Joints: largest translation (" + du + ")</h2>\n<table border=\"1\">\n"
+           "<tr><th>joint</th><th>translation</th><th>combination</th></tr>\n";
     for (size_t j = 1; j <= s.joints.size(); ++j)
         if (e.joint[j].second >= 0)
             out += "<tr><td>" + html_escape(s.joints[j - 1].name) + "</td><td>" +
-                   fmt("%.6g", u.from_internal(Quantity::displacement, e.joint[j].first)) + "</td><td>" +
-                   html_escape(runs[e.joint[j].second].name) + "</td></tr>\n";
+                   number(u.from_internal(Quantity::displacement, e.joint[j].first)) + "</td><td>" +
+                   html_escape(runs[static_cast<size_t>(e.joint[j].second)].name) + "</td></tr>\n";
     out += "</table>\n<h2>Reactions</h2>\n<table border=\"1\">\n<tr><th>combination</th><th>joint</th>";
     for (int k = 0; k < t.d; ++k)
         out += std::string("<th>") + (t.rotation[k] ? "M" : "F") + t.dof[k][t.rotation[k] ? 1 : 0] + " (" +
                u.unit(t.rotation[k] ? Quantity::moment : Quantity::force) + ")</th>";
     out += "</tr>\n";
-    for (const CombinationRun& r : runs) {
-        if (!r.completed)
-            continue;
+    for (const CombinationOutcome& r : runs)
         for (const Support& sp : s.supports) {
-            out += "<tr><td>" + html_escape(r.name) + "</td><td>" + html_escape(s.joints[sp.joint - 1].name) + "</td>";
+            out += "<tr><td>" + html_escape(r.name) + "</td><td>" +
+                   html_escape(s.joints[static_cast<size_t>(sp.joint) - 1].name) + "</td>";
             for (int k = 0; k < t.d; ++k)
                 out += "<td>" +
-                       fmt("%.6g", u.from_internal(t.rotation[k] ? Quantity::moment : Quantity::force,
-                                                   r.results.AR[sp.joint][k])) +
+                       number(u.from_internal(t.rotation[k] ? Quantity::moment : Quantity::force,
+                                              r.solution.AR[static_cast<size_t>(sp.joint)][static_cast<size_t>(k)])) +
                        "</td>";
             out += "</tr>\n";
         }
-    }
     out += "</table>\n</body>\n</html>\n";
     return out;
 }

@@ -1,0 +1,103 @@
+#include "pages/combination_pages.h"
+
+#include <cstdio>
+
+#include "pages/text.h"
+#include "run/output_file.h"
+
+namespace quill {
+
+namespace {
+
+bool write_whole(const std::filesystem::path& p, const std::string& text, std::string& error)
+{
+    qm::OutputFile f;
+    if (!f.open(p.string()) || std::fwrite(text.data(), 1, text.size(), f.file()) != text.size() || !f.close() ||
+        !f.commit()) {
+        error = "cannot write " + p.string() + ": " + f.reason();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string forces_csv(const Model& s, const std::vector<SpanActions>& along)
+{
+    const TypeTable& t = s.t();
+    const Units& u = *s.units;
+    std::string f = u.unit(Quantity::force), m = u.unit(Quantity::moment), d = u.unit(Quantity::displacement);
+    std::string out = "member,at (" + std::string(u.unit(Quantity::length)) + ")";
+    // The actions the type has.
+    bool space = s.type == Type::space_frame;
+    bool axial = t.axial, plane_y = t.bending && s.type != Type::grid, plane_z = space || s.type == Type::grid;
+    if (axial)
+        out += ",N (" + f + ")";
+    if (plane_y)
+        out += ",Vy (" + f + ")";
+    if (plane_z)
+        out += ",Vz (" + f + ")";
+    if (t.torsion)
+        out += ",T (" + m + ")";
+    if (plane_z)
+        out += ",My (" + m + ")";
+    if (plane_y)
+        out += ",Mz (" + m + ")";
+    if (plane_y)
+        out += ",v (" + d + ")";
+    if (plane_z)
+        out += ",w (" + d + ")";
+    out += "\n";
+    auto F = [&](double v) { return "," + number(u.from_internal(Quantity::force, v)); };
+    auto M = [&](double v) { return "," + number(u.from_internal(Quantity::moment, v)); };
+    auto D = [&](double v) { return "," + number(u.from_internal(Quantity::displacement, v)); };
+    for (size_t i = 1; i < along.size(); ++i) {
+        const SpanActions& a = along[i];
+        std::string name = csv_field(s.members[i - 1].name);
+        for (double x : stations(a, 20)) {
+            out += name + "," + number(u.from_internal(Quantity::length, x));
+            if (axial)
+                out += F(a.N.at(x));
+            if (plane_y)
+                out += F(a.Vy.at(x));
+            if (plane_z)
+                out += F(a.Vz.at(x));
+            if (t.torsion)
+                out += M(a.T.at(x));
+            if (plane_z)
+                out += M(a.My.at(x));
+            if (plane_y)
+                out += M(a.Mz.at(x));
+            if (plane_y)
+                out += D(a.v.at(x));
+            if (plane_z)
+                out += D(a.w.at(x));
+            out += "\n";
+        }
+    }
+    return out;
+}
+
+std::string with_units_note(const std::string& htm, const Model& s, const std::string& combination)
+{
+    size_t body = htm.find("<BODY");
+    size_t end = body == std::string::npos ? std::string::npos : htm.find('>', body);
+    if (end == std::string::npos)
+        return htm;
+    std::string note = "\n<P><B>" + std::string(s.t().program) +
+                       " reports in its own units (kips, ksi, inches, inch-kips; coordinates in feet), by joint and "
+                       "member number, with its checks at the member ends. Combination " +
+                       html_escape(combination) + " in the model's units (" + s.units->name +
+                       ") and names, checked along every member: <A HREF=\"report.htm\">report.htm</A>.</B></P>\n";
+    return htm.substr(0, end + 1) + note + htm.substr(end + 1);
+}
+
+bool write_combination_pages(const Model& s, int c, const CombinationOutcome& o, const std::vector<SpanActions>& along,
+                             const std::filesystem::path& dir, std::string& error)
+{
+    (void)c;
+    (void)o;
+    return write_whole(dir / "forces.csv", forces_csv(s, along), error);
+}
+
+} // namespace quill

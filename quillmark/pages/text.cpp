@@ -1,0 +1,66 @@
+#include "pages/text.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace quill {
+
+std::string html_escape(const std::string& in)
+{
+    std::string out;
+    for (char c : in) {
+        switch (c) {
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '&': out += "&amp;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string csv_field(const std::string& in)
+{
+    if (in.find_first_of(",\"\n") == std::string::npos)
+        return in;
+    std::string out = "\"";
+    for (char c : in)
+        out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+std::string fmt(const char* format, double v)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, v);
+    return buf;
+}
+
+std::string number(double v)
+{
+    return fmt("%.6g", v == 0 ? 0.0 : v);
+}
+
+std::string position(const Model& s, int member, double at, bool unit)
+{
+    double L = s.length(member);
+    if (std::fabs(at) <= 1e-9 * L)
+        return "start";
+    if (std::fabs(at - L) <= 1e-9 * L)
+        return "end";
+    std::string out = number(s.units->from_internal(Quantity::length, at));
+    return unit ? out + " " + s.units->unit(Quantity::length) : out;
+}
+
+const char* unit_of(const Model& s, Kind k)
+{
+    return s.units->unit(k == Kind::force ? Quantity::force : Quantity::moment);
+}
+
+double in_units(const Model& s, Kind k, double v)
+{
+    return s.units->from_internal(k == Kind::force ? Quantity::force : Quantity::moment, v);
+}
+
+} // namespace quill
