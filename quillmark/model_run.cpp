@@ -223,7 +223,7 @@ int run_model(const std::string& path)
     Envelope e = start_envelope(s);
     std::vector<CombinationOutcome> runs;
     bool stopped = false;
-    std::vector<std::string> lines;
+    std::vector<std::string> lines, slip_notes;
     for (size_t c = 0; c < s.combinations.size(); ++c) {
         const Combination& comb = s.combinations[c];
         progress.stage("checking " + std::to_string(m) + " members in " + comb.name);
@@ -264,6 +264,15 @@ int run_model(const std::string& path)
             line += "  " + bending_not_checked(s, o.bent) + "\n";
         if (!o.ends_only.empty())
             line += "  " + ends_only_note(s, o.ends_only) + "\n";
+        for (size_t i = 1; i <= m; ++i) {
+            const Deflection& d = o.members[i].deflection;
+            if (d.delta > 0 && d.span_ratio < unit_slip_span) {
+                std::string slip = "probable unit slip: member " + s.members[i - 1].name + " deflects span/" +
+                                   fmt("%.3g", d.span_ratio) + " in " + comb.name;
+                line += "  " + slip + "\n";
+                slip_notes.push_back(slip);
+            }
+        }
         stopped = stopped || !error.empty();
         add_combination(e, s, static_cast<int>(c), o, along);
         lines.push_back(line);
@@ -271,6 +280,7 @@ int run_model(const std::string& path)
     }
     progress.stage("writing the envelope");
     e.notes.insert(e.notes.begin(), notes.begin(), notes.end());
+    e.notes.insert(e.notes.end(), slip_notes.begin(), slip_notes.end());
     for (const CombinationOutcome& r : runs)
         if (!r.classic.disagreement.empty())
             e.notes.push_back(r.name + ": " + t.program + "'s single-precision results differ from quillmark's: " +

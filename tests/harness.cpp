@@ -267,4 +267,36 @@ double csv_value(const std::string& csv, int line, int field)
     return std::stod(cell);
 }
 
+std::vector<std::string> csv_row(const std::string& csv, const std::string& prefix)
+{
+    std::istringstream in(csv);
+    std::string row;
+    while (std::getline(in, row))
+        if (row.rfind(prefix, 0) == 0) {
+            std::vector<std::string> out(1);
+            bool quoted = false;
+            for (size_t k = 0; k < row.size(); ++k) {
+                char c = row[k];
+                if (c == '"' && quoted && k + 1 < row.size() && row[k + 1] == '"')
+                    out.back() += row[++k];
+                else if (c == '"')
+                    quoted = !quoted;
+                else if (c == ',' && !quoted)
+                    out.emplace_back();
+                else
+                    out.back() += c;
+            }
+            return out;
+        }
+    return {};
+}
+
+#ifdef QUILLMARK
+RunResult run_model(const ProgramDir& dir, const std::string& model)
+{
+    dir.write("m.toml", model);
+    return dir.run_with(QUILLMARK, {"run", "m.toml"});
+}
+#endif
+
 } // namespace qmtest

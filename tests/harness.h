@@ -102,4 +102,11 @@ std::string tail_from(const std::string& text, const std::string& marker);
 // The value of CSV field `field` (0-based) on line `line` (0-based).
 double csv_value(const std::string& csv, int line, int field);
 
+// The fields of the first line of a CSV text that starts with `prefix`
+// (empty when none does); quoted fields unquoted.
+std::vector<std::string> csv_row(const std::string& csv, const std::string& prefix);
+
+// quillmark run on a model text written as m.toml in the directory.
+RunResult run_model(const ProgramDir& dir, const std::string& model);
+
 } // namespace qmtest

@@ -9,7 +9,6 @@
 #include <cmath>
 #include <numeric>
 
-#include "file/unit_sense.h"
 #include "pages/text.h"
 
 namespace quill {
@@ -118,9 +117,6 @@ void add_combination(Envelope& e, const Model& s, int c, const CombinationOutcom
             if (me.deflection_limit.combination < 0 || r < me.deflection_limit.ratio)
                 me.deflection_limit = {r, df.delta, df.s, c};
         }
-        if (df.delta > 0 && df.span_ratio < unit_slip_span)
-            e.notes.push_back("probable unit slip: member " + s.members[i - 1].name + " deflects span/" +
-                              fmt("%.3g", df.span_ratio) + " in " + o.name);
         if (static_cast<size_t>(i) < along.size()) {
             MomentEnvelope& m = me.moments;
             const Piecewise* M[2] = {&along[i].My, &along[i].Mz};
