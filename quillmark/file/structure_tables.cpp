@@ -60,7 +60,7 @@ void read_joints(ModelReader& r, const toml::table& t)
             r.fail(*node, path, "an array of " + std::to_string(nc) + " coordinates is expected");
         }
         s.joints.push_back({name, c[0], c[1], c[2]});
-        r.joint_names.push_back(name);
+        r.joint_names.add(name);
     }
 }
 
@@ -89,7 +89,7 @@ void read_members(ModelReader& r, const toml::table& t)
         if (const toml::node* d = mt.get("dummy"))
             m.dummy = r.truth(*d, path + ".dummy");
         s.members.push_back(m);
-        r.member_names.push_back(name);
+        r.member_names.add(name);
         int i = static_cast<int>(s.members.size());
         if (s.length(i) == 0)
             r.fail(mt, path, "the member's joints coincide");
