@@ -265,20 +265,23 @@ TEST(EngineClosedForms, TrussBarForcesByTheMethodOfJoints)
 {
     // Two bars from (0,0) and (8,0) ft to (4,3) ft, 10 kips down at the
     // apex: each bar 10 / (2 * 3/5) = 8.33 kips in compression, a positive
-    // start force x; the supports take 5 kips up and 6.67 inwards.
+    // start force x; the supports take 5 kips up and 6.67 inwards, the left
+    // one also the 3 kips put on it.
     Model s = model_of(
         "type = \"plane_truss\"\nunits = \"US\"\n[sections]\n"
         "B = { A = 2, E = 29000, Fy = 36, rx = 1, ry = 1 }\n"
         "[joints]\nL = [0, 0]\nT = [4, 3]\nR = [8, 0]\n[members]\n"
         "left = { joints = [\"L\", \"T\"], section = \"B\" }\nright = { joints = [\"T\", \"R\"], section = \"B\" }\n"
-        "[supports]\nL = \"pinned\"\nR = \"pinned\"\n[cases.p]\njoints = { T = { fy = -10 } }\n");
+        "[supports]\nL = \"pinned\"\nR = \"pinned\"\n"
+                       "[cases.p]\njoints = { T = { fy = -10 }, L = { fy = -3 } }\n");
     Solution x = combinations_of(s)[0];
     const double F = 10 / 1.2, EA = 29000.0 * 2, L = 60;
     EXPECT_NEAR(x.actions[1][0], F, 1e-10);
     EXPECT_NEAR(x.actions[1][6], -F, 1e-10);
     EXPECT_NEAR(x.actions[2][0], F, 1e-10);
     EXPECT_NEAR(x.AR[1][0], F * 0.8, 1e-10);
-    EXPECT_NEAR(x.AR[1][1], 5, 1e-10);
+    EXPECT_NEAR(x.AR[1][1], 5 + 3, 1e-10);
+    EXPECT_NEAR(x.AR[3][1], 5, 1e-10);
     EXPECT_NEAR(x.AR[3][0], -F * 0.8, 1e-10);
     // Virtual work: the apex goes down by sum F f L / EA, f = F / 10.
     EXPECT_NEAR(x.D[2][1], -2 * F * (F / 10) * L / EA, 1e-12);
