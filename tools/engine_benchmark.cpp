@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,9 @@ int run(const Size& z)
                     static_cast<double>(u.ru_maxrss) / 1024);
     } catch (const quill::EngineStop& e) {
         std::printf("%s\n", e.message.c_str());
+        return 1;
+    } catch (const std::bad_alloc&) {
+        std::printf("%-9s out of memory\n", z.name);
         return 1;
     }
     return 0;
