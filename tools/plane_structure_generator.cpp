@@ -69,6 +69,17 @@ const PlaneFormat truss_format = {
     nullptr,
 };
 
+// Members A,J,Iy,Ix,E,Fy,G; joint loads Mx,My,Fz; fixed-end actions Mx,My,Fz
+// at each end.
+const PlaneFormat grid_format = {
+    {"14.4,2.6,272,51,29000,36,11200", "9.13,0.6,375,10,29000,36,11200", "2.94,0.2,12,3,29000,36,11200"},
+    3,
+    "1,1,1",
+    "0,0,-5",
+    "20,0,-10",
+    "0,-864,18,0,864,18",
+};
+
 std::string make_input(const PlaneGrid& g, const PlaneFormat& f)
 {
     std::vector<Member> members = grid_members(g);
@@ -115,5 +126,7 @@ std::string make_input(const PlaneGrid& g, const PlaneFormat& f)
 std::string make_plane_frame_input(const PlaneGrid& g) { return make_input(g, frame_format); }
 
 std::string make_plane_truss_input(const PlaneGrid& g) { return make_input(g, truss_format); }
+
+std::string make_grid_input(const PlaneGrid& g) { return make_input(g, grid_format); }
 
 } // namespace qmtools

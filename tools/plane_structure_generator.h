@@ -22,4 +22,10 @@ std::string make_plane_frame_input(const PlaneGrid& g);
 // column and a vertical load at the middle one.
 std::string make_plane_truss_input(const PlaneGrid& g);
 
+// grillage's "grid.in": the same layout in the x-y plane, loaded along z:
+// fixed along the first line of joints; per line a force at its first
+// joint and another at its middle one, and the fixed-end actions of a
+// uniform load on the first member across it.
+std::string make_grid_input(const PlaneGrid& g);
+
 } // namespace qmtools

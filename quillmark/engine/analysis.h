@@ -52,7 +52,8 @@ struct Progress {
 class Engine {
 public:
     // Numbers the free degrees of freedom, assembles, orders and factors;
-    // throws EngineStop on a mechanism.
+    // throws EngineStop on a mechanism. The engine keeps s (the cases are
+    // solved from it) and progress: both must outlive it.
     explicit Engine(const Model& s, Progress* progress = nullptr);
     ~Engine();
     Engine(const Engine&) = delete;

@@ -83,8 +83,7 @@ std::vector<std::pair<std::string, const toml::node*>> ModelReader::in_file_orde
     return out;
 }
 
-int ModelReader::named(const std::vector<std::string>& names, const toml::node& n, const std::string& key,
-                       const char* what) const
+int ModelReader::named(const Names& names, const toml::node& n, const std::string& key, const char* what) const
 {
     std::string name;
     if (auto i = n.value_exact<int64_t>())
@@ -93,10 +92,10 @@ int ModelReader::named(const std::vector<std::string>& names, const toml::node& 
         name = *str;
     else
         fail(n, key, std::string("a ") + what + " name or number is expected");
-    auto it = std::find(names.begin(), names.end(), name);
-    if (it == names.end())
+    int i = names.find(name);
+    if (i == 0)
         fail(n, key, std::string("no ") + what + " '" + name + "'");
-    return static_cast<int>(it - names.begin()) + 1;
+    return i;
 }
 
 void ModelReader::folder_name(const toml::node& n, const std::string& key, const std::string& name) const
@@ -120,8 +119,7 @@ int ModelReader::member_ref(const toml::node& n, const std::string& key) const
 
 int ModelReader::joint_named(const std::string& name) const
 {
-    auto it = std::find(joint_names.begin(), joint_names.end(), name);
-    return it == joint_names.end() ? 0 : static_cast<int>(it - joint_names.begin()) + 1;
+    return joint_names.find(name);
 }
 
 } // namespace quill

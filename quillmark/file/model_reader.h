@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,22 @@
 #include "file/model.h"
 
 namespace quill {
+
+// The names of a model's joints or members in their order, found by name
+// at once however many there are.
+class Names {
+public:
+    void add(const std::string& name) { index_.emplace(name, static_cast<int>(index_.size()) + 1); }
+    // 1-based place of the name, 0 when none.
+    int find(const std::string& name) const
+    {
+        auto it = index_.find(name);
+        return it == index_.end() ? 0 : it->second;
+    }
+
+private:
+    std::unordered_map<std::string, int> index_;
+};
 
 class ModelReader {
 public:
@@ -48,11 +65,11 @@ public:
 
     std::string path;
     Model s;
-    std::vector<std::string> joint_names, member_names, section_names, case_names;
+    Names joint_names, member_names;
+    std::vector<std::string> section_names, case_names;
 
 private:
-    int named(const std::vector<std::string>& names, const toml::node& n, const std::string& key,
-              const char* what) const;
+    int named(const Names& names, const toml::node& n, const std::string& key, const char* what) const;
 };
 
 // The tables, in the order they are read.

@@ -62,7 +62,7 @@ void read_joints(ModelReader& r, const toml::table& t)
             r.fail(*node, path, "an array of " + std::to_string(nc) + " coordinates is expected");
         }
         s.joints.push_back({name, c[0], c[1], c[2]});
-        r.joint_names.push_back(name);
+        r.joint_names.add(name);
     }
 }
 
@@ -93,7 +93,7 @@ void read_members(ModelReader& r, const toml::table& t)
         read_buckling(r, mt, path, m.buckling);
         read_releases(r, mt, path, m);
         s.members.push_back(m);
-        r.member_names.push_back(name);
+        r.member_names.add(name);
         int i = static_cast<int>(s.members.size());
         if (s.length(i) == 0)
             r.fail(mt, path, "the member's joints coincide");

@@ -1,0 +1,144 @@
+// Benchmark of quillmark's analysis engine on generated buildings of about
+// 1,000, 10,000 and 100,000 degrees of freedom (three load cases, five
+// combinations): the wall time of writing and reading the model file, of
+// assembling, of ordering and factoring, and of solving the cases and
+// forming the combinations, and the peak memory. Each size runs in a
+// process of its own, so that its peak memory is its own.
+//
+// Usage: engine_benchmark [SIZE...], SIZE one of 1k 10k 100k 300k 1M
+// (1k 10k 100k when none is named); the model files go to the current
+// directory and are removed after.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "building_model.h"
+#include "engine/analysis.h"
+#include "file/model_file.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Size {
+    const char* name;
+    qmtools::Building b;
+};
+
+const Size sizes[] = {
+    {"1k", {.bays_x = 3, .bays_z = 3, .storeys = 10}},
+    {"10k", {.bays_x = 8, .bays_z = 8, .storeys = 20}},
+    {"100k", {.bays_x = 20, .bays_z = 20, .storeys = 38}},
+    {"300k", {.bays_x = 30, .bays_z = 30, .storeys = 52}},
+    {"1M", {.bays_x = 40, .bays_z = 40, .storeys = 100}},
+    // Twelve storeys on ever larger plans: a building as wide as it is
+    // long, whose equations couple through no more than a storey's height.
+    {"10k-flat", {.bays_x = 11, .bays_z = 11, .storeys = 12}},
+    {"100k-flat", {.bays_x = 36, .bays_z = 36, .storeys = 12}},
+    {"1M-flat", {.bays_x = 119, .bays_z = 119, .storeys = 12}},
+};
+
+double since(Clock::time_point t0)
+{
+    return std::chrono::duration<double>(Clock::now() - t0).count();
+}
+
+// The time at which each stage of the engine began.
+struct Stages : quill::Progress {
+    std::vector<std::pair<std::string, Clock::time_point>> at;
+    void stage(const std::string& what) override { at.emplace_back(what, Clock::now()); }
+};
+
+int run(const Size& z)
+{
+    std::string path = std::string("building_") + z.name + ".toml";
+    auto t0 = Clock::now();
+    {
+        std::ofstream out(path);
+        out << qmtools::building_model(z.b);
+    }
+    double write = since(t0);
+    t0 = Clock::now();
+    quill::Model s;
+    try {
+        s = quill::read_model_file(path);
+    } catch (const quill::ModelError& e) {
+        std::printf("%s\n", e.message.c_str());
+        return 1;
+    }
+    std::remove(path.c_str());
+    double read = since(t0);
+    Stages stages;
+    try {
+        t0 = Clock::now();
+        quill::Engine engine(s, &stages);
+        auto factored = Clock::now();
+        std::vector<quill::Solution> cases = engine.solve_cases();
+        std::vector<quill::Solution> combinations;
+        for (const quill::Combination& c : s.combinations)
+            combinations.push_back(quill::Engine::combine(s, c, cases));
+        auto solved = Clock::now();
+        auto span = [](Clock::time_point a, Clock::time_point b) {
+            return std::chrono::duration<double>(b - a).count();
+        };
+        rusage u{};
+        getrusage(RUSAGE_SELF, &u);
+        std::printf("%-9s %8d %7zu %7zu %8.2f %8.2f %10.3f %10.3f %8.3f %8.3f %9.0f\n", z.name, engine.equations(),
+                    s.joints.size(), s.members.size(), write, read, span(t0, stages.at[1].second),
+                    span(stages.at[1].second, factored), span(factored, solved), span(t0, solved),
+                    static_cast<double>(u.ru_maxrss) / 1024);
+    } catch (const quill::EngineStop& e) {
+        std::printf("%s\n", e.message.c_str());
+        return 1;
+    } catch (const std::bad_alloc&) {
+        std::printf("%-9s out of memory\n", z.name);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<const Size*> chosen;
+    for (int a = 1; a < argc; ++a) {
+        const Size* found = nullptr;
+        for (const Size& z : sizes)
+            if (std::string(argv[a]) == z.name)
+                found = &z;
+        if (!found) {
+            std::fprintf(stderr, "usage: engine_benchmark [1k|10k|100k|300k|1M ...]\n");
+            return 1;
+        }
+        chosen.push_back(found);
+    }
+    if (chosen.empty())
+        chosen = {&sizes[0], &sizes[1], &sizes[2]};
+    std::printf("%-9s %8s %7s %7s %8s %8s %10s %10s %8s %8s %9s\n", "size", "DOF", "joints", "members", "write s",
+                "read s", "assemble s", "factor s", "solve s", "engine s", "peak MB");
+    int status = 0;
+    for (const Size* z : chosen) {
+        std::fflush(stdout);
+        pid_t pid = fork();
+        if (pid == 0) {
+            int r = run(*z);
+            std::fflush(stdout);
+            _exit(r);
+        }
+        int st = 0;
+        waitpid(pid, &st, 0);
+        if (!WIFEXITED(st) || WEXITSTATUS(st) != 0) {
+            std::printf("%-9s did not complete\n", z->name);
+            status = 1;
+        }
+    }
+    return status;
+}
