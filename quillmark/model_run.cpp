@@ -190,7 +190,7 @@ int run_model(const std::string& path)
     try {
         s = read_model_file(path);
     } catch (const ModelError& e) {
-        progress.done();
+        progress.finish();
         std::printf("%s\n", e.message.c_str());
         return 1;
     }
@@ -205,7 +205,7 @@ int run_model(const std::string& path)
         engine = std::make_unique<Engine>(s, &progress);
         cases = engine->solve_cases();
     } catch (const EngineStop& stop) {
-        progress.done();
+        progress.finish();
         for (const std::string& n : notes)
             std::printf("%s\n", n.c_str());
         std::printf("%s\n", stop.message.c_str());
@@ -234,7 +234,8 @@ int run_model(const std::string& path)
         std::vector<SpanActions> along(m + 1);
         o.members.assign(m + 1, {});
         for (size_t i = 1; i <= m; ++i) {
-            along[i] = actions_along(span_data(s, static_cast<int>(i), o.solution, loads.member[i]));
+            SpanData d = span_data(s, static_cast<int>(i), o.solution, loads.member[i]);
+            along[i] = loads.ends_only[i] ? end_values_only(d) : actions_along(d);
             o.members[i] = check_member(allowed[i], along[i]);
             if (loads.ends_only[i])
                 o.ends_only.push_back(static_cast<int>(i));
@@ -290,7 +291,7 @@ int run_model(const std::string& path)
     bool written = write_envelope({{csv, envelope_csv(s, runs, e)},
                                    {htm, envelope_htm(s, runs, e, link, svg.filename().string())},
                                    {svg, envelope_svg(s, e)}});
-    progress.done();
+    progress.finish();
     for (const std::string& n : notes)
         std::printf("%s\n", n.c_str());
     for (const std::string& l : lines)

@@ -3,15 +3,11 @@
 // simple spans; deflections against their limit; probable unit slips named.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "harness.h"
-
-// g++ 12 warns falsely of overlapping copies in chains of string sums.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wrestrict"
-#endif
 
 namespace {
 
@@ -97,7 +93,7 @@ TEST(QuillmarkAlong, MomentPeaksWhereTheClosedFormsPutThem)
         ASSERT_EQ(r.status, 0) << r.console;
         std::vector<std::string> m = csv_row(dir.read("m.envelope.csv"), "AB,moment,");
         EXPECT_NEAR(field(m, 3), c.moment, 1e-6 * c.moment) << c.load;
-        EXPECT_NEAR(field(m, 5), c.at, 1e-6) << c.load;
+        EXPECT_NEAR(field(m, 5), c.at, 1e-5 * c.at) << c.load; // six digits printed
     }
 }
 
@@ -114,7 +110,7 @@ TEST(QuillmarkAlong, ProppedCantileverSpanMomentInForcesCsv)
     EXPECT_EQ(m[5], "start");
     std::vector<std::string> row = csv_row(dir.read("m.out/D/forces.csv"), "AB,12.5,");
     ASSERT_FALSE(row.empty()) << dir.read("m.out/D/forces.csv");
-    EXPECT_NEAR(field(row, 5), 9 * 6.0 * 400 / 128, 1e-6); // Mz, sagging
+    EXPECT_NEAR(field(row, 4), 9 * 6.0 * 400 / 128, 1e-6); // Mz, sagging
 }
 
 // A rafter sloping at 3 in 4 under a load per length of rafter along global
@@ -124,7 +120,9 @@ TEST(QuillmarkAlong, SlopingRafterUnderGravity)
     std::string model = simple_span(uniform, "Sz = 4720");
     model.replace(model.find("B = [20, 0]"), 11, "B = [16, 12]");
     qmtest::ProgramDir dir;
-    ASSERT_EQ(qmtest::run_model(dir, model).status, 0) << dir.read("m.envelope.csv");
+    // Its roller takes the load's part along the rafter too: a slender
+    // rafter may fail in compression.
+    ASSERT_NE(qmtest::run_model(dir, model).status, 1) << dir.read("m.envelope.csv");
     std::vector<std::string> m = csv_row(dir.read("m.envelope.csv"), "AB,moment,");
     EXPECT_NEAR(field(m, 3), 0.8 * 6 * 400 / 8, 1e-6);
     EXPECT_NEAR(field(m, 5), 10, 1e-6);
@@ -169,7 +167,7 @@ B = [0, 20]
 [members]
 AB = { joints = ["A", "B"], section = "G" }
 [supports]
-A = ["z", "rx", "ry"]
+A = ["z", "ry"]
 B = ["z"]
 [cases.D]
 members = [{ member = "AB", kind = "uniform", direction = "z", axes = "global", w = -1 }]
@@ -198,22 +196,25 @@ TEST(QuillmarkAlong, DeflectionLimitOnEitherSide)
 
 struct BadLimit {
     const char* text;
+    const char* at; // the text on the line named
     const char* message;
 };
 
 TEST(QuillmarkAlong, UnreadableDeflectionLimitStops)
 {
     const BadLimit bad[] = {
-        {"[deflection]\nlimit = 0\n", "m.toml:25: deflection.limit: must be positive"},
-        {"[deflection]\nlimit = \"span/360\"\n", "m.toml:25: deflection.limit: a number is expected"},
-        {"[deflection]\nlimit = 360\ncombinations = [\"live\"]\n",
-         "m.toml:26: deflection.combinations: no combination 'live'"},
+        {"[deflection]\nlimit = 0\n", "limit =", "deflection.limit: must be positive"},
+        {"[deflection]\nlimit = \"span/360\"\n", "limit =", "deflection.limit: a number is expected"},
+        {"[deflection]\nlimit = 360\ncombinations = [\"live\"]\n", "combinations =",
+         "deflection.combinations: no combination 'live'"},
     };
     for (const BadLimit& b : bad) {
         qmtest::ProgramDir dir;
-        qmtest::RunResult r = qmtest::run_model(dir, simple_span(uniform, "Sz = 47.2", b.text));
+        std::string model = simple_span(uniform, "Sz = 47.2", b.text);
+        int line = 1 + static_cast<int>(std::count(model.begin(), model.begin() + static_cast<long>(model.find(b.at)), '\n'));
+        qmtest::RunResult r = qmtest::run_model(dir, model);
         EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.console.rfind(b.message, 0), 0u) << r.console;
+        EXPECT_EQ(r.console.rfind("m.toml:" + std::to_string(line) + ": " + b.message, 0), 0u) << r.console;
         EXPECT_EQ(dir.files(), std::vector<std::string>{"m.toml"});
     }
 }

@@ -361,13 +361,19 @@ TEST(Quillmark, SiAndUsUnitsGiveTheSameEnvelope)
     // Members: the same ratios and governing actions, in kip or kip*ft and
     // in kN or kN*m.
     int members = qmtest::count_of(us_env.substr(0, us_env.find("\n\n")), "\n");
-    ASSERT_GT(members, 5);
+    ASSERT_GT(members, 2);
     for (int line = 1; line <= members; ++line) {
         EXPECT_NEAR(csv_value(si_env, line, 2), csv_value(us_env, line, 2), 1e-4 * csv_value(us_env, line, 2));
-        double to_si = field(us_env, line, 5) == "kip" ? kip : kip * ft;
-        EXPECT_EQ(field(si_env, line, 5), to_si == kip ? "kN" : "kN*m");
-        EXPECT_NEAR(csv_value(si_env, line, 4), to_si * csv_value(us_env, line, 4),
-                    1e-4 * std::fabs(to_si * csv_value(us_env, line, 4)));
+        std::string unit = field(us_env, line, 4);
+        double to_si = unit == "kip" ? kip : unit == "kip*ft" ? kip * ft : 1;
+        EXPECT_EQ(field(si_env, line, 4), unit == "kip" ? "kN" : unit == "kip*ft" ? "kN*m" : "");
+        EXPECT_NEAR(csv_value(si_env, line, 3), to_si * csv_value(us_env, line, 3),
+                    1e-4 * std::fabs(to_si * csv_value(us_env, line, 3)));
+        // Where along the member: in feet and in metres.
+        std::string at = field(us_env, line, 5);
+        if (at != "start" && at != "end") {
+            EXPECT_NEAR(csv_value(si_env, line, 5), ft * std::stod(at), 1e-4);
+        }
     }
     // The joints' largest translations: in inches and millimetres.
     int jline = qmtest::count_of(us_env.substr(0, us_env.find("\njoint,")), "\n") + 2;
@@ -401,16 +407,18 @@ TEST(Quillmark, FailingMemberGivesStatusTwo)
     EXPECT_NE(dir.read("m.envelope.csv").find("col1,compression,0.000,"), std::string::npos);
 }
 
-// A combination whose analysis stops says so on its line; the run ends with 1.
-TEST(Quillmark, StoppedCombinationGivesStatusOne)
+// A mechanism stops the run before any combination is analysed, naming a
+// joint and a direction by the model's names; nothing is written.
+TEST(Quillmark, MechanismStopsTheRun)
 {
     qmtest::ProgramDir dir;
     dir.write("m.toml", replaced(replaced(portal, "A = \"fixed\"", "A = [\"y\"]"), "D = [\"x\", \"y\"]", "D = [\"y\"]"));
     qmtest::RunResult r = dir.run_with(QUILLMARK, {"run", "m.toml"});
     EXPECT_EQ(r.status, 1);
-    // Nothing holds the frame along x: the lateral load of "live" finds no
-    // equilibrium.
-    EXPECT_EQ(qmtest::line_of(r.console, "live: ").rfind("live: unstable", 0), 0u) << r.console;
+    // Nothing holds the frame along x.
+    EXPECT_EQ(r.console.rfind("unstable structure: nothing holds joint ", 0), 0u) << r.console;
+    EXPECT_NE(r.console.find(" in direction x\n"), std::string::npos) << r.console;
+    EXPECT_EQ(dir.files(), std::vector<std::string>{"m.toml"});
 }
 
 // Section moduli follow the member record only when given; with one the

@@ -198,7 +198,7 @@ MemberVerdict check_member(const MemberAllowables& a, const SpanActions& sa)
         }
         // Between the breaks the value peaks where the actions do, or
         // where their combination turns: found by refinement.
-        for (size_t k = 0; k + 1 < sa.breaks.size(); ++k) {
+        for (size_t k = 0; sa.known_between && k + 1 < sa.breaks.size(); ++k) {
             double s0 = sa.breaks[k], s1 = sa.breaks[k + 1];
             if (s1 - s0 <= 0)
                 continue;
@@ -218,7 +218,10 @@ MemberVerdict check_member(const MemberAllowables& a, const SpanActions& sa)
     }
 
     // Deflection relative to the chord: its largest over the stations,
-    // refined between the neighbours of the largest.
+    // refined between the neighbours of the largest; not known where the
+    // loads are known only by their fixed-end actions.
+    if (!sa.known_between)
+        return v;
     auto delta = [&](double s) { return std::hypot(sa.v_chord(s), sa.w_chord(s)); };
     std::vector<double> st = stations(sa, 20);
     size_t at_best = 0;

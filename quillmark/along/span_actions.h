@@ -78,6 +78,10 @@ struct SpanActions {
     Piecewise N, Vy, Vz, T, My, Mz; // kips, inch-kips
     Piecewise v, w;                 // inches
     std::vector<double> breaks;     // 0, every load discontinuity, L; ascending, each once
+    // False for a member whose loads are known only by their fixed-end
+    // actions: its actions are known at its ends alone (drawn straight
+    // between them), its deflection between them not at all.
+    bool known_between = true;
 
     // Deflection relative to the chord between the member's ends.
     double v_chord(double s) const;
@@ -92,13 +96,20 @@ struct SpanActions {
 // (EI 0) the member deflects as the straight line between its ends.
 SpanActions actions_along(const SpanData& d);
 
+// A member whose loads are known only by their fixed-end actions: each
+// action straight from its start value to its end value (from the start
+// and end actions both), each deflection the cubic of the end displacements
+// and rotations; known_between false.
+SpanActions end_values_only(const SpanData& d);
+
 // The real roots of a polynomial c[0] + c[1] t + ... + c[n] t^n (n <= 5)
 // strictly inside (t0, t1), ascending.
 std::vector<double> real_roots(const double* c, int n, double t0, double t1);
 
 // Stations along the member for a table of its actions: both ends, every
 // break, every extremum of an action or a deflection, and `even` + 1
-// evenly spaced points; ascending, each once.
+// evenly spaced points; ascending, each once. Both ends alone where the
+// actions are not known between them.
 std::vector<double> stations(const SpanActions& a, int even = 20);
 
 } // namespace quill

@@ -38,6 +38,8 @@ double chord_slope(const Piecewise& v, double L)
 std::vector<double> stations(const SpanActions& a, int even)
 {
     const double L = a.L, tol = 1e-9 * L;
+    if (!a.known_between)
+        return {0, L};
     std::vector<Candidate> c;
     c.reserve(a.breaks.size() + static_cast<size_t>(std::max(even, 0)) + 1 + 8 * a.N.pieces.size());
     for (double b : a.breaks)

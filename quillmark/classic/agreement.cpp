@@ -22,7 +22,7 @@ struct Spread {
 std::string disagreement(const Model& s, const Results& classic, const Solution& engine)
 {
     const TypeTable& t = s.t();
-    Spread kinds[4] = {{"translation"}, {"rotation"}, {"force"}, {"moment"}};
+    Spread kinds[4] = {{"translation", 0, 0, ""}, {"rotation", 0, 0, ""}, {"force", 0, 0, ""}, {"moment", 0, 0, ""}};
     // The CSV files hold six decimals.
     const double printed = 2e-6;
     // Each value is visited twice: first for the largest of its kind, then

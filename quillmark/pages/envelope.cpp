@@ -1,10 +1,5 @@
 #include "pages/envelope.h"
 
-// g++ 12 warns falsely of overlapping copies in chains of string sums.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wrestrict"
-#endif
-
 #include <algorithm>
 #include <cmath>
 #include <numeric>

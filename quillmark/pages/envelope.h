@@ -68,6 +68,10 @@ std::string ends_only_note(const Model& s, const std::vector<int>& members);
 // The name of check k of the envelope (check_count: the deflection limit).
 std::string envelope_check_name(const Model& s, int k);
 
+// The envelope diagram: the largest and smallest moment along each member
+// over all combinations, drawn on the structure (SVG).
+std::string envelope_svg(const Model& s, const Envelope& e);
+
 std::string envelope_csv(const Model& s, const std::vector<CombinationOutcome>& runs, const Envelope& e);
 // folder: the combinations' folder as seen from the envelope's own folder;
 // diagram: the envelope diagram's file name beside the page.
