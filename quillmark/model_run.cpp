@@ -1,6 +1,10 @@
 #include "model_run.h"
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <thread>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -220,16 +224,33 @@ int run_model(const std::string& path)
     for (size_t i = 1; i <= m; ++i)
         allowed[i] = allowables_of(s, static_cast<int>(i));
     bool classic = fits_classic(s);
-    Envelope e = start_envelope(s);
-    std::vector<CombinationOutcome> runs;
-    bool stopped = false;
-    std::vector<std::string> lines, slip_notes;
-    for (size_t c = 0; c < s.combinations.size(); ++c) {
+    size_t nc = s.combinations.size();
+    std::vector<CombinationOutcome> runs(nc);
+    std::vector<std::string> errors(nc);
+    for (size_t c = 0; c < nc; ++c) {
         const Combination& comb = s.combinations[c];
+        runs[c].name = comb.name;
+        runs[c].solution = Engine::combine(s, comb, cases);
+        fs::path dir = folder / comb.name;
+        std::error_code ec;
+        fs::create_directories(dir, ec);
+        if (ec)
+            errors[c] = "cannot make " + dir.string() + ": " + ec.message();
+        // The classic programs work in the current directory: one at a time.
+        else if (classic)
+            runs[c].classic = run_classic(s, comb, runs[c].solution, dir);
+        else
+            remove_classic_files(s, dir);
+    }
+
+    // Each combination's checks along every member and its pages, on as
+    // many threads as there are cores; the envelope takes them as they come.
+    Envelope e = start_envelope(s);
+    std::mutex envelope_lock;
+    auto check_combination = [&](size_t c) {
+        const Combination& comb = s.combinations[c];
+        CombinationOutcome& o = runs[c];
         progress.stage("checking " + std::to_string(m) + " members in " + comb.name);
-        CombinationOutcome o;
-        o.name = comb.name;
-        o.solution = Engine::combine(s, comb, cases);
         SpanLoads loads = span_loads(s, comb);
         std::vector<SpanActions> along(m + 1);
         o.members.assign(m + 1, {});
@@ -241,21 +262,39 @@ int run_model(const std::string& path)
                 o.ends_only.push_back(static_cast<int>(i));
         }
         o.bent = members_bent(s, comb);
+        if (errors[c].empty())
+            write_combination_pages(s, static_cast<int>(c), o, along, folder / comb.name, errors[c]);
+        std::lock_guard<std::mutex> hold(envelope_lock);
+        add_combination(e, s, static_cast<int>(c), o, along);
+    };
+    std::atomic<size_t> next{0};
+    std::exception_ptr failure;
+    std::mutex failure_lock;
+    auto worker = [&] {
+        for (size_t c; (c = next++) < nc;)
+            try {
+                check_combination(c);
+            } catch (...) {
+                std::lock_guard<std::mutex> hold(failure_lock);
+                failure = std::current_exception();
+                next = nc;
+            }
+    };
+    size_t threads = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, std::min<size_t>(nc, 8));
+    std::vector<std::thread> pool;
+    for (size_t k = 1; k < threads; ++k)
+        pool.emplace_back(worker);
+    worker();
+    for (std::thread& th : pool)
+        th.join();
+    if (failure)
+        std::rethrow_exception(failure);
 
-        fs::path dir = folder / comb.name;
-        std::error_code ec;
-        fs::create_directories(dir, ec);
-        std::string error;
-        if (ec) {
-            error = "cannot make " + dir.string() + ": " + ec.message();
-        } else {
-            if (classic)
-                o.classic = run_classic(s, comb, o.solution, dir);
-            else
-                remove_classic_files(s, dir);
-            write_combination_pages(s, static_cast<int>(c), o, along, dir, error);
-        }
-        std::string line = comb.name + ": " + (error.empty() ? "completed" : error) + "\n";
+    bool stopped = false;
+    std::vector<std::string> lines, slip_notes;
+    for (size_t c = 0; c < nc; ++c) {
+        const CombinationOutcome& o = runs[c];
+        std::string line = o.name + ": " + (errors[c].empty() ? "completed" : errors[c]) + "\n";
         if (o.classic.ran && !o.classic.completed)
             line += "  " + std::string(t.program) + " stopped: " + o.classic.error + "; the results are quillmark's own\n";
         if (!o.classic.disagreement.empty())
@@ -269,15 +308,13 @@ int run_model(const std::string& path)
             const Deflection& d = o.members[i].deflection;
             if (d.delta > 0 && d.span_ratio < unit_slip_span) {
                 std::string slip = "probable unit slip: member " + s.members[i - 1].name + " deflects span/" +
-                                   fmt("%.3g", d.span_ratio) + " in " + comb.name;
+                                   fmt("%.3g", d.span_ratio) + " in " + o.name;
                 line += "  " + slip + "\n";
                 slip_notes.push_back(slip);
             }
         }
-        stopped = stopped || !error.empty();
-        add_combination(e, s, static_cast<int>(c), o, along);
+        stopped = stopped || !errors[c].empty();
         lines.push_back(line);
-        runs.push_back(std::move(o));
     }
     progress.stage("writing the envelope");
     e.notes.insert(e.notes.begin(), notes.begin(), notes.end());

@@ -196,18 +196,25 @@ MemberVerdict check_member(const MemberAllowables& a, const SpanActions& sa)
             consider(at(b), b);
             consider(before(b), b);
         }
-        // Between the breaks the value peaks where the actions do, or
-        // where their combination turns: found by refinement.
-        for (size_t k = 0; sa.known_between && k + 1 < sa.breaks.size(); ++k) {
-            double s0 = sa.breaks[k], s1 = sa.breaks[k + 1];
-            if (s1 - s0 <= 0)
-                continue;
-            auto [x, s] = refined_max(at, s0, s1);
-            consider(x, s);
-        }
         for (const Piecewise* f : {&sa.N, &sa.My, &sa.Mz})
             for (double s : f->turning_points())
                 consider(at(s), s);
+        // Between the breaks the value peaks where one action does (a
+        // turning point above), unless the actions vary together: where a
+        // sample rises above every candidate, the peak is refined there.
+        for (size_t k = 0; sa.known_between && k + 1 < sa.breaks.size(); ++k) {
+            double s0 = sa.breaks[k], s1 = sa.breaks[k + 1];
+            if (!(s1 > s0))
+                continue;
+            const int n = 8;
+            bool above = false;
+            for (int j = 1; j < n && !above; ++j)
+                above = at(s0 + (s1 - s0) * j / n) > best * (1 + 1e-12);
+            if (above) {
+                auto [x, s] = refined_max(at, s0, s1);
+                consider(x, s);
+            }
+        }
         if (best > 0) {
             Demand& d = v.check[combined];
             d.made = true;
@@ -225,16 +232,31 @@ MemberVerdict check_member(const MemberAllowables& a, const SpanActions& sa)
     auto delta = [&](double s) { return std::hypot(sa.v_chord(s), sa.w_chord(s)); };
     std::vector<double> st = stations(sa, 20);
     size_t at_best = 0;
-    for (size_t k = 0; k < st.size(); ++k)
-        if (delta(st[k]) > delta(st[at_best]))
+    double best = -1, vmax = 0, wmax = 0;
+    for (size_t k = 0; k < st.size(); ++k) {
+        double dv = std::fabs(sa.v_chord(st[k])), dw = std::fabs(sa.w_chord(st[k]));
+        vmax = std::max(vmax, dv);
+        wmax = std::max(wmax, dw);
+        double d = std::hypot(dv, dw);
+        if (d > best) {
+            best = d;
             at_best = k;
-    if (!st.empty()) {
-        double lo = st[at_best > 0 ? at_best - 1 : 0], hi = st[std::min(at_best + 1, st.size() - 1)];
-        auto [x, s] = hi > lo ? refined_max(delta, lo, hi) : std::make_pair(delta(st[at_best]), st[at_best]);
-        v.deflection.delta = x;
-        v.deflection.s = s;
-        v.deflection.span_ratio = x > 0 ? sa.L / x : 0;
+        }
     }
+    if (st.empty())
+        return v;
+    v.deflection = {best, st[at_best], 0};
+    // Bent in one plane, the stations hold the chord deflection's turning
+    // points; bent in two, the largest of their sum lies between them.
+    if (vmax > 0 && wmax > 0) {
+        double lo = st[at_best > 0 ? at_best - 1 : 0], hi = st[std::min(at_best + 1, st.size() - 1)];
+        if (hi > lo) {
+            auto [x, s] = refined_max(delta, lo, hi);
+            if (x > best)
+                v.deflection = {x, s, 0};
+        }
+    }
+    v.deflection.span_ratio = v.deflection.delta > 0 ? sa.L / v.deflection.delta : 0;
     return v;
 }
 

@@ -48,31 +48,40 @@ std::string forces_csv(const Model& s, const std::vector<SpanActions>& along)
     if (plane_z)
         out += ",w (" + d + ")";
     out += "\n";
-    auto F = [&](double v) { return "," + number(u.from_internal(Quantity::force, v)); };
-    auto M = [&](double v) { return "," + number(u.from_internal(Quantity::moment, v)); };
-    auto D = [&](double v) { return "," + number(u.from_internal(Quantity::displacement, v)); };
+    // Some hundred thousand rows in a large model: each number written
+    // straight into the text.
+    double uf = u.to_internal(Quantity::force, 1), um = u.to_internal(Quantity::moment, 1),
+           ud = u.to_internal(Quantity::displacement, 1), ul = u.to_internal(Quantity::length, 1);
+    char row[512];
     for (size_t i = 1; i < along.size(); ++i) {
         const SpanActions& a = along[i];
         std::string name = csv_field(s.members[i - 1].name);
         for (double x : stations(a, 20)) {
-            out += name + "," + number(u.from_internal(Quantity::length, x));
+            char* p = row;
+            auto put = [&](double v) {
+                *p++ = ',';
+                p = append_number(p, v);
+            };
+            put(x / ul);
             if (axial)
-                out += F(a.N.at(x));
+                put(a.N.at(x) / uf);
             if (plane_y)
-                out += F(a.Vy.at(x));
+                put(a.Vy.at(x) / uf);
             if (plane_z)
-                out += F(a.Vz.at(x));
+                put(a.Vz.at(x) / uf);
             if (t.torsion)
-                out += M(a.T.at(x));
+                put(a.T.at(x) / um);
             if (plane_z)
-                out += M(a.My.at(x));
+                put(a.My.at(x) / um);
             if (plane_y)
-                out += M(a.Mz.at(x));
+                put(a.Mz.at(x) / um);
             if (plane_y)
-                out += D(a.v.at(x));
+                put(a.v.at(x) / ud);
             if (plane_z)
-                out += D(a.w.at(x));
-            out += "\n";
+                put(a.w.at(x) / ud);
+            *p++ = '\n';
+            out += name;
+            out.append(row, p);
         }
     }
     return out;

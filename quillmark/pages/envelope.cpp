@@ -89,6 +89,7 @@ Envelope start_envelope(const Model& s)
     return e;
 }
 
+// Combinations may come in any order: a tie goes to the earlier one.
 void add_combination(Envelope& e, const Model& s, int c, const CombinationOutcome& o,
                      const std::vector<SpanActions>& along)
 {
@@ -101,15 +102,17 @@ void add_combination(Envelope& e, const Model& s, int c, const CombinationOutcom
         for (int k = 0; k < check_count; ++k) {
             const Demand& d = v.check[static_cast<size_t>(k)];
             Governing& g = me.check[static_cast<size_t>(k)];
-            if (d.made && (g.combination < 0 || d.ratio < g.ratio))
+            if (d.made && (g.combination < 0 || d.ratio < g.ratio || (d.ratio == g.ratio && c < g.combination)))
                 g = {d.ratio, d.value, d.s, c};
         }
         const Deflection& df = v.deflection;
-        if (me.deflection.combination < 0 || df.delta > me.deflection.value)
+        if (me.deflection.combination < 0 || df.delta > me.deflection.value ||
+            (df.delta == me.deflection.value && c < me.deflection.combination))
             me.deflection = {df.span_ratio, df.delta, df.s, c};
         if (s.deflection.applies_to(c) && df.delta > 0) {
             double r = df.span_ratio / s.deflection.limit;
-            if (me.deflection_limit.combination < 0 || r < me.deflection_limit.ratio)
+            if (me.deflection_limit.combination < 0 || r < me.deflection_limit.ratio ||
+                (r == me.deflection_limit.ratio && c < me.deflection_limit.combination))
                 me.deflection_limit = {r, df.delta, df.s, c};
         }
         if (static_cast<size_t>(i) < along.size()) {
@@ -131,7 +134,7 @@ void add_combination(Envelope& e, const Model& s, int c, const CombinationOutcom
             if (!t.rotation[k])
                 sum += o.solution.D[j][static_cast<size_t>(k)] * o.solution.D[j][static_cast<size_t>(k)];
         double u = std::sqrt(sum);
-        if (e.joint[j].second < 0 || u > e.joint[j].first)
+        if (e.joint[j].second < 0 || u > e.joint[j].first || (u == e.joint[j].first && c < e.joint[j].second))
             e.joint[j] = {u, c};
     }
 }

@@ -1,5 +1,6 @@
 #include "pages/text.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -39,7 +40,15 @@ std::string fmt(const char* format, double v)
 
 std::string number(double v)
 {
-    return fmt("%.6g", v == 0 ? 0.0 : v);
+    char buf[32];
+    return std::string(buf, append_number(buf, v));
+}
+
+char* append_number(char* at, double v)
+{
+    // As printf's "%.6g", without its cost: to_chars's general form with a
+    // precision is printf's.
+    return std::to_chars(at, at + 32, v == 0 ? 0.0 : v, std::chars_format::general, 6).ptr;
 }
 
 std::string position(const Model& s, int member, double at, bool unit)

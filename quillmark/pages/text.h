@@ -14,6 +14,8 @@ std::string csv_field(const std::string& in);
 std::string fmt(const char* format, double v);
 // "%.6g" without a negative zero.
 std::string number(double v);
+// The same written at `at`, which has room for 32 characters; returns its end.
+char* append_number(char* at, double v);
 // Where along member i a section lies: "start", "end", or the distance from
 // the start joint in the model's length unit ("3.75 m" with `unit`).
 std::string position(const Model& s, int member, double at, bool unit);
