@@ -77,13 +77,14 @@ constexpr qm::ProgramTables tables = {
             .titles_end = "</TD>\n</TR>\n",
             .ending = "",
             .notes_opening = "</TABLE>\n",
+            .after_notes = "",
         },
     .check =
         {
             .nc = 12,
-            .action = {qm::Action::shear, qm::Action::axial_start, qm::Action::shear, qm::Action::shear,
+            .action = {qm::Action::shear, qm::Action::axial_start, qm::Action::shear, qm::Action::shear_z,
                        qm::Action::torsion, qm::Action::moment_y, qm::Action::moment, qm::Action::axial_end,
-                       qm::Action::shear, qm::Action::shear, qm::Action::torsion, qm::Action::moment_y,
+                       qm::Action::shear, qm::Action::shear_z, qm::Action::torsion, qm::Action::moment_y,
                        qm::Action::moment},
             .row = qm::check_row_continued,
             .labels = {.tension_start = "<BR> tension",
