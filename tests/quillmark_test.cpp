@@ -338,12 +338,13 @@ TEST(Quillmark, SiAndUsUnitsGiveTheSameEnvelope)
         std::snprintf(b, sizeof b, "%.17g", v);
         return std::string(b);
     };
-    std::string si = portal;
-    si = replaced(si, "units = \"US\"", "units = \"SI\"");
-    si = replaced(si, "A = 10, Iz = 200, E = 29000, Fy = 36, rx = 3, ry = 2, unit_weight = 0.49",
+    // With a web area, so that shear is checked too.
+    std::string us = replaced(portal, "unit_weight = 0.49 }", "unit_weight = 0.49, Awy = 3.5 }");
+    std::string si = replaced(us, "units = \"US\"", "units = \"SI\"");
+    si = replaced(si, "A = 10, Iz = 200, E = 29000, Fy = 36, rx = 3, ry = 2, unit_weight = 0.49, Awy = 3.5",
                   "A = " + n(10 * in * in) + ", Iz = " + n(200 * in * in * in * in) + ", E = " + n(29000 * ksi) +
                       ", Fy = " + n(36 * ksi) + ", rx = " + n(3 * in) + ", ry = " + n(2 * in) +
-                      ", unit_weight = " + n(0.49 * kip / (ft * ft * ft)));
+                      ", unit_weight = " + n(0.49 * kip / (ft * ft * ft)) + ", Awy = " + n(3.5 * in * in));
     si = replaced(si, "B = [0, 12]", "B = [0, " + n(12 * ft) + "]");
     si = replaced(si, "C = [20, 12]", "C = [" + n(20 * ft) + ", " + n(12 * ft) + "]");
     si = replaced(si, "D = [20, 0]", "D = [" + n(20 * ft) + ", 0]");
@@ -353,7 +354,7 @@ TEST(Quillmark, SiAndUsUnitsGiveTheSameEnvelope)
     si = replaced(si, "w = [0.5, 1]\nfrom = 2\nto = 12",
                   "w = [" + n(0.5 * kip / ft) + ", " + n(kip / ft) + "]\nfrom = " + n(2 * ft) + "\nto = " + n(12 * ft));
     qmtest::ProgramDir dir;
-    dir.write("us.toml", portal);
+    dir.write("us.toml", us);
     dir.write("si.toml", si);
     ASSERT_EQ(dir.run_with(QUILLMARK, {"run", "us.toml"}).status, 0);
     ASSERT_EQ(dir.run_with(QUILLMARK, {"run", "si.toml"}).status, 0);

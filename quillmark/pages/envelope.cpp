@@ -59,9 +59,20 @@ bool checked(const Model& s, int i, int k)
     const TypeTable& t = s.t();
     if (t.check[k] == Check::torsion)
         return false;
+    const Section& sec = s.sections[s.members[i - 1].section];
+    // As the analysis programs check shear: on a shear area the section
+    // gives, never in a truss.
+    if (t.check[k] == Check::shear) {
+        switch (s.type) {
+        case Type::space_frame: return sec.p[t.local[k] % 6 == 1 ? Awy : Awz] != 0;
+        case Type::plane_frame: return sec.p[Awy] != 0;
+        case Type::grid:
+        case Type::beam: return sec.p[Aw] != 0;
+        default: return false;
+        }
+    }
     if (t.check[k] != Check::moment)
         return true;
-    const Section& sec = s.sections[s.members[i - 1].section];
     switch (s.type) {
     case Type::space_frame: return sec.p[t.local[k] % 6 == 4 ? Sy : Sz] != 0;
     case Type::plane_frame: return sec.p[Sz] != 0;
