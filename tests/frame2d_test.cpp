@@ -36,19 +36,21 @@ double end_action(const std::string& csv, int nj, int i, int k) { return csv_val
 double limit_of(const std::string& csv, int nj, int i, int k) { return csv_value(csv, nj + 2 * i, k); }
 
 // Common section: A = 10 in^2, Iz = 100 in^4, E = 29000 ksi, Fy = 36 ksi,
-// rx = ry = 2 in, Sz = 100 in^3 (so the allowable moment 0.66*100*36 = 2376).
-const char* const section = "10,100,29000,36,2,2,100";
+// rx = ry = 2 in, Sz = 100 in^3 (so the allowable moment 0.66*100*36 = 2376),
+// web area Awy = 13.75 in^2 (so the allowable shear 0.40*13.75*36 = 198).
+const char* const section = "10,100,29000,36,2,2,100,13.75";
 
 // ---------------------------------------------------------------------------
 // Cantilever: joint 1 at the origin fully fixed, joint 2 at x = 120 in free,
-// P = -1 kip in y at joint 2. Its member record gives no section modulus, so
-// its moments are not checked.
+// P = -1 kip in y at joint 2. Its member record gives a web area but no
+// section modulus (written as 0 before it), so its moments are not checked,
+// nor its axial force and bending together.
 
 const char* const cantilever_input =
     "1,2,3,1\n"
     "0,0\n"
     "120,0\n"
-    "1,2,10,100,29000,36,2,2\n"
+    "1,2,10,100,29000,36,2,2,0,13.75\n"
     "1\n"
     "1,1,1\n"
     "1,0\n"
@@ -97,7 +99,7 @@ TEST_F(Frame2dCantilever, EndActionsAreTheStaticsOfTheCantilever)
         EXPECT_NEAR(end_action(run.csv, 2, 1, k), expected[k], 1e-3) << "end action " << k;
 }
 
-// Allowables: T = 10*36*0.6 = 216, V = 10*36*0.55 = 198, no moment (limit
+// Allowables: T = 10*36*0.6 = 216, V = 0.40*13.75*36 = 198, no moment (limit
 // 0); compression with K = 1.2: s = 1.2*120/2 = 72 below Cc =
 // sqrt(2*3.14159^2*29000/36) = 126.10, FS = 5/3 + 3*72/(8*Cc) - 72^3/(8*Cc^3)
 // = 1.85752, Fa = (1 - 72^2/(2*Cc^2))*36/FS = 16.2215, C = 10*Fa = 162.215.
@@ -130,7 +132,8 @@ TEST_F(Frame2dCantilever, ReportEchoesTheInput)
     EXPECT_TRUE(run.has("joint</TD><TD>x (feet)</TD><TD>y (feet)\n<TR>\n<TD>\n 1</TD><TD>   0.000</TD><TD>   0.000"
                         "</TD>\n</TR>\n<TR>\n<TD>\n 2</TD><TD>  10.000</TD><TD>   0.000</TD>\n</TR>\n</TABLE>\n"));
     EXPECT_TRUE(run.has("<TR>\n<TD>\n 1</TD><TD> 1</TD><TD> 2</TD><TD>  10.000</TD><TD>  10.000</TD><TD>29000.000"
-                        "</TD><TD>  36.000</TD><TD>   2.000</TD><TD>   2.000</TD>\n</TR>\n</TABLE>\n"));
+                        "</TD><TD>  36.000</TD><TD>   2.000</TD><TD>   2.000</TD><TD>  13.750</TD>\n"
+                        "</TR>\n</TABLE>\n"));
     // Every joint gets a restraint row, free ones included.
     EXPECT_TRUE(run.has("joint</TD><TD>shear<sub>x</sub></TD><TD>shear<sub>y</sub></TD><TD>moment<sub>z</sub>\n"
                         "</TD>\n</TR>\n<TR>\n<TD>\n1</TD><TD>\nrestrained</TD><TD>\nrestrained</TD><TD>\nrestrained"
@@ -142,12 +145,13 @@ TEST_F(Frame2dCantilever, ReportEchoesTheInput)
                         "<BR>No loaded members<BR>\n"));
 }
 
-// A successful report ends with the table end, two line feeds and the note
-// on bending not checked; no closing tags.
+// A successful report ends with the table end, two line feeds and the notes
+// on bending not checked, alone and with the axial force; no closing tags.
 TEST_F(Frame2dCantilever, ReportEndsAfterTheMemberTable)
 {
     EXPECT_TRUE(ends_with(run.htm, "        0.00</TD>\n</TR>\n\n</TABLE>\n\n\n<BR>Bending not checked where the "
-                                   "member record gives no section modulus<BR>\n"));
+                                   "member record gives no section modulus<BR>\n<BR>Axial force and bending not "
+                                   "checked together where the member record gives no section modulus<BR>\n"));
     EXPECT_EQ(run.htm.find("</BODY></HTML>"), std::string::npos);
 }
 
@@ -303,16 +307,19 @@ TEST_F(Frame2dTensionAndCompression, UpperMemberIsTensileAtBothEndsWithTheTensio
 TEST_F(Frame2dTensionAndCompression, SummaryNamesTheCompressiveAndTensileMembers)
 {
     EXPECT_TRUE(ends_with(run.txt, "*\n\n\nmin compressive ratio =\t     32.4\t member =    1\n"
-                                   "min tensile ratio =\t     43.2\t member =    2\n\n"));
+                                   "min tensile ratio =\t     43.2\t member =    2\n"
+                                   "min combined ratio =\t     32.4\t member =    1\n\n"));
 }
 
 // ---------------------------------------------------------------------------
 // Marks at the allowable. Three fixed joints, two members whose end actions
 // are given directly as member loads (nothing moves, so the end actions are
 // exactly the loads). Member 1 sits exactly at its allowables: compression C
-// at both ends, shear V = 10*36*0.55 = 198 and moment M = 100*36*0.66 = 2376
-// (both exact in single precision); every mark fails and the run exits 2.
-// Member 2 sits just below them; every mark passes.
+// at both ends, shear V = 0.40*13.75*36 = 198 and moment M = 100*36*0.66 =
+// 2376 (both exact in single precision); every mark fails and the run exits
+// 2. Member 2 sits just below them; every mark passes, but together its
+// axial force and moment are far over the allowable interaction (near 1
+// each), so its combined check fails.
 
 struct Frame2dAtTheAllowable : ::testing::Test {
     float C = 10.0f * qm::allowable_compressive_stress(2.0f, 120.0f, 29000, 36, 1.2f);
@@ -343,25 +350,34 @@ TEST_F(Frame2dAtTheAllowable, EqualFailsAndBelowPasses)
                         " shear</TD>\n<TD>\n2375.900" + pass_mark + " moment</TD>\n<TD>\n-162.215" + pass_mark +
                         " compressive</TD>\n<TD>\n-197.990" + pass_mark + " shear</TD>\n<TD>\n-2375.900" + pass_mark +
                         " moment</TD>\n"));
-    // Ratios of 1 at member 1; no tensile line (nothing in tension).
+    // Ratios of 1 at member 1; no tensile line (nothing in tension). The
+    // combined value at member 1: F'e = 12 pi^2 29000 / (23 72^2) = 28.806
+    // ksi, fa/F'e = 162.215 / 288.06 = 0.5631, 1 + 0.85 / (1 - 0.5631) =
+    // 2.946 (above the yield form 162.215/216 + 1 = 1.751): ratio 0.34.
     EXPECT_TRUE(ends_with(run.txt, "*\n\n\nmin compressive ratio =\t      1.0\t member =    1\n"
                                    "min shear ratio =\t      1.0\t member =    1\n"
-                                   "min moment ratio =\t      1.0\t member =    1\n\n"));
+                                   "min moment ratio =\t      1.0\t member =    1\n"
+                                   "min combined ratio =\t      0.3\t member =    1\n\n"
+                                   "Checked at their ends only, not along their spans: members 1, 2, which carry "
+                                   "member loads; quillmark checks along the span\n"));
 }
 
 // A dummy member keeps its actions and checks in the report and CSV but sets
-// no minimum: the ratios then come from member 2 (198/197.99 = 1.00005). Its
-// failures do not count: the run exits 0.
+// no minimum: the ratios then come from member 2 (198/197.99 = 1.00005),
+// whose combined check fails the run.
 TEST_F(Frame2dAtTheAllowable, DummyMemberIsLeftOutOfTheMinima)
 {
     Frame2dRun run(input("1\n1\n"));
-    ASSERT_EQ(run.result.status, 0) << run.result.console;
+    ASSERT_EQ(run.result.status, 2) << run.result.console;
     EXPECT_TRUE(run.has("<TD>  1</TD><TD>\n 162.215" + fail_mark));
     EXPECT_NEAR(end_action(run.csv, 3, 1, 2), 198.0, 1e-6);
     EXPECT_TRUE(ends_with(run.csv, "\n1\n1\n\n"));
     EXPECT_TRUE(ends_with(run.txt, "*\n\ndummy member - 1\n\nmin compressive ratio =\t      1.0\t member =    2\n"
                                    "min shear ratio =\t      1.0\t member =    2\n"
-                                   "min moment ratio =\t      1.0\t member =    2\n\n"));
+                                   "min moment ratio =\t      1.0\t member =    2\n"
+                                   "min combined ratio =\t      0.3\t member =    2\n\n"
+                                   "Checked at their ends only, not along their spans: members 1, 2, which carry "
+                                   "member loads; quillmark checks along the span\n"));
 }
 
 // ---------------------------------------------------------------------------

@@ -18,10 +18,12 @@ using qmtest::RunResult;
 namespace {
 
 // Section used throughout: A = 10, ix = 1, iy = 50, iz = 100, E = 29000; a
-// record without section moduli. With them: Sy = 25, Sz = 100 in^3, so the
-// allowable moments are 0.66*25*36 = 594 and 0.66*100*36 = 2376.
+// record without section moduli or shear areas. With them: Sy = 25, Sz =
+// 100 in^3, so the allowable moments are 0.66*25*36 = 594 and 0.66*100*36 =
+// 2376, and web areas Awy = Awz = 13.75 in^2, so the allowable shears are
+// 0.40*13.75*36 = 198.
 const std::string section = "10,1,50,100,29000,11000,36,2,2";
-const std::string section_with_moduli = section + ",25,100";
+const std::string section_with_moduli = section + ",25,100,13.75,13.75";
 const double E = 29000, Iy = 50, Iz = 100;
 
 using Outcome = qmtest::Analysis;
@@ -128,7 +130,8 @@ TEST(Frame3dBeams, MomentsAreCheckedAboutTheirOwnAxes)
     EXPECT_NE(o.htm.find("<TD>\n        0.00</TD>\n<TD>\n      594.00</TD>\n<TD>\n     2376.00</TD>\n"),
               std::string::npos);
     EXPECT_NE(o.htm.find("<TD>\n   0.000<BR> torsion</TD>"), std::string::npos);
-    EXPECT_NE(o.htm.find("</TD><TD>S<sub>y</sub> (in<sup>3</sup>)</TD><TD>S<sub>z</sub> (in<sup>3</sup>)\n"),
+    EXPECT_NE(o.htm.find("</TD><TD>S<sub>y</sub> (in<sup>3</sup>)</TD><TD>S<sub>z</sub> (in<sup>3</sup>)</TD><TD>"
+                         "A<sub>wy</sub> (in<sup>2</sup>)</TD><TD>A<sub>wz</sub> (in<sup>2</sup>)\n"),
               std::string::npos);
     EXPECT_NE(o.txt.find("min moment ratio =\t      2.1\t member =    1\n"), std::string::npos);
     EXPECT_EQ(o.txt.find("rotation"), std::string::npos);
