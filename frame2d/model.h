@@ -29,7 +29,7 @@ struct Section {
     float Fy; // yield strength, ksi
     float rx; // radii of gyration, inches
     float ry;
-    float Sz; // elastic section modulus, in^3; 0: not given
+    float Sz;  // elastic section modulus, in^3; 0: not given
     float Awy; // shear area for shear along member y, in^2; 0: not given
 };
 

@@ -61,8 +61,7 @@ static void read_header(qm::AnalysisRun& run, StructureModel& s)
 static void read_members(qm::AnalysisRun& run, StructureModel& s)
 {
     for (int i = 1; i <= s.m; ++i) {
-        run.scan("member", i, "%f,%f,%f,%f[,%f]\n", &s.L[i], &s.sec[i].Ix, &s.sec[i].A, &s.sec[i].Sx,
-                 &s.sec[i].Aw);
+        run.scan("member", i, "%f,%f,%f,%f[,%f]\n", &s.L[i], &s.sec[i].Ix, &s.sec[i].A, &s.sec[i].Sx, &s.sec[i].Aw);
         s.jj[i] = i;
         s.jk[i] = i + 1;
     }

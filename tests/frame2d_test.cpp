@@ -119,6 +119,8 @@ TEST_F(Frame2dCantilever, CheckRowHasMarksAndLabelsWithoutLineBreaks)
     EXPECT_TRUE(run.has("</TD>\n</TR>\n<TD>  1</TD><TD>\n   0.000" + pass_mark + " compressive</TD>\n<TD>\n   1.000" +
                         pass_mark + " shear</TD>\n<TD>\n 120.000 moment</TD>\n"));
     EXPECT_EQ(run.htm.find("<BR> "), std::string::npos);
+    // No bending check, so no combined row either.
+    EXPECT_EQ(run.htm.find("combined</TD>"), std::string::npos);
 }
 
 TEST_F(Frame2dCantilever, ReportEchoesTheInput)
@@ -378,6 +380,83 @@ TEST_F(Frame2dAtTheAllowable, DummyMemberIsLeftOutOfTheMinima)
                                    "min combined ratio =\t      0.3\t member =    2\n\n"
                                    "Checked at their ends only, not along their spans: members 1, 2, which carry "
                                    "member loads; quillmark checks along the span\n"));
+}
+
+// ---------------------------------------------------------------------------
+// Beam-columns: axial force and bending checked together at each end. Each
+// member joins two fixed joints, so its end actions are the member loads as
+// given. The common section has Pc = A Fa(72) (K = 1.2, L = 120, r = 2), Pt =
+// 216, Mb = 2376 and, in the frame's plane (rx = 2), F'e = Fe(72).
+
+// Members of 120 in along x between fixed joints, member i from joint i.
+std::string fixed_members(const std::vector<std::string>& sections, const std::vector<std::string>& loads)
+{
+    int m = static_cast<int>(sections.size());
+    std::string in = std::to_string(m) + "," + std::to_string(m + 1) + "," + std::to_string(3 * (m + 1)) + "," +
+                     std::to_string(m + 1) + "\n";
+    for (int j = 0; j <= m; ++j)
+        in += std::to_string(120 * j) + ",0\n";
+    for (int i = 1; i <= m; ++i)
+        in += std::to_string(i) + "," + std::to_string(i + 1) + "," + sections[static_cast<size_t>(i - 1)] + "\n";
+    for (int j = 1; j <= m + 1; ++j)
+        in += std::to_string(j) + "\n1,1,1\n";
+    in += "0," + std::to_string(m) + "\n";
+    for (int i = 1; i <= m; ++i)
+        in += std::to_string(i) + "\n" + loads[static_cast<size_t>(i - 1)] + "\n";
+    return in + "0\n";
+}
+
+TEST(Frame2dBeamColumn, InteractionFollowsTheAllowableStressFormulas)
+{
+    const double Mb = 2376, Pt = 216, Cm = 0.85;
+    const double Pc = 10 * qmtest::hand_column_stress(72, 29000, 36), Pe = 10 * qmtest::hand_euler_stress(72, 29000);
+    // A stocky section (r = 20, s = 7.2), whose yield form governs.
+    const std::string stocky = "10,100,29000,36,20,20,100,13.75";
+    const double Pc_stocky = 10 * qmtest::hand_column_stress(7.2, 29000, 36);
+    const double Pe_stocky = 10 * qmtest::hand_euler_stress(7.2, 29000);
+    Frame2dRun run(fixed_members({section, stocky, section, section},
+                                 {"81,0,1000,-81,0,-500", "40,0,1600,-40,0,-1600", "16,0,1000,-16,0,-1000",
+                                  "-108,0,1000,108,0,-1000"}));
+    ASSERT_EQ(run.result.status, 0) << run.result.console;
+    auto stability = [&](double P, double M, double Pc_, double Pe_) {
+        return P / Pc_ + Cm * (M / Mb) / (1 - P / Pe_);
+    };
+    auto yield = [&](double P, double M) { return P / Pt + M / Mb; };
+    std::vector<double> v = qmtest::combined_values(run.htm);
+    ASSERT_EQ(v.size(), 8u);
+    // fa/Fa = 0.50: the amplified moment governs, at either end.
+    ASSERT_GT(stability(81, 1000, Pc, Pe), yield(81, 1000));
+    EXPECT_NEAR(v[0], stability(81, 1000, Pc, Pe), 1e-3);
+    EXPECT_NEAR(v[1], stability(81, 500, Pc, Pe), 1e-3);
+    // A stocky column, fa/Fa = 0.19: the yield of the end section governs.
+    ASSERT_GT(yield(40, 1600), stability(40, 1600, Pc_stocky, Pe_stocky));
+    EXPECT_NEAR(v[2], yield(40, 1600), 1e-3);
+    // fa/Fa = 0.099, at most 0.15: the plain sum.
+    ASSERT_LE(16 / Pc, 0.15);
+    EXPECT_NEAR(v[4], 16 / Pc + 1000 / Mb, 1e-3);
+    // Tension with bending, at both ends: fa/Ft + fb/Fb.
+    EXPECT_NEAR(v[6], 108 / Pt + 1000 / Mb, 1e-3);
+    EXPECT_NEAR(v[7], 108 / Pt + 1000 / Mb, 1e-3);
+    // The start's value stands in the start axial column, the end's in the
+    // end axial column, each with its mark.
+    EXPECT_TRUE(run.has("<TD>\ncombined</TD>\n<TD>\n       0.921" + pass_mark + "</TD>\n<TD>\n</TD>\n<TD>\n</TD>\n"
+                        "<TD>\n       0.921" + pass_mark + "</TD>\n<TD>\n</TD>\n<TD>\n</TD>\n</TR>\n"));
+}
+
+// Each action alone within its allowable (0.6 of each), together over the
+// interaction: 0.6 + 0.85 * 0.6 / (1 - 97.3/288.06) = 1.37. The combined
+// check alone fails the run, with status 2 and the combined ratio 1/1.37 =
+// 0.73 in the summary.
+TEST(Frame2dBeamColumn, CombinedFailureAloneFailsTheRun)
+{
+    Frame2dRun run(fixed_members({section}, {"97.3,0,1425.6,-97.3,0,-1425.6"}));
+    qmtest::expect_failing_member(run);
+    EXPECT_EQ(qmtest::count_of(run.htm, fail_mark), 2);
+    EXPECT_TRUE(run.has("<TD>\ncombined</TD>\n<TD>\n"));
+    std::vector<double> v = qmtest::combined_values(run.htm);
+    ASSERT_EQ(v.size(), 2u);
+    EXPECT_GT(v[0], 1.0);
+    EXPECT_NE(run.txt.find("min combined ratio =\t      0.7\t member =    1\n"), std::string::npos) << run.txt;
 }
 
 // ---------------------------------------------------------------------------

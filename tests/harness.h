@@ -102,4 +102,14 @@ std::string tail_from(const std::string& text, const std::string& marker);
 // The value of CSV field `field` (0-based) on line `line` (0-based).
 double csv_value(const std::string& csv, int line, int field);
 
+// The interaction values of the "combined" rows of a frame's member table,
+// in report order: each member's start value, then its end value.
+std::vector<double> combined_values(const std::string& htm);
+
+// The allowable-stress column formula and Euler stress (ksi) worked in
+// double precision from their closed forms, pi = 3.14159, for slenderness
+// s, as a hand check does.
+double hand_column_stress(double s, double E, double Fy);
+double hand_euler_stress(double s, double E);
+
 } // namespace qmtest

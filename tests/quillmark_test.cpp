@@ -424,6 +424,13 @@ TEST(Quillmark, SectionModulusEndsTheMemberRecord)
     EXPECT_EQ(qmtest::line_of(dir.read("m.out/dead/planefr.in"), "1,2,"), "1,2,10,200,29000,36,3,2,40");
     EXPECT_NEAR(csv_value(dir.read("m.out/dead/planefr.csv"), 6, 3), 950.4, 1e-2);
     EXPECT_NE(dir.read("m.envelope.csv").find("col1,moment,"), std::string::npos);
+    // A shear area follows the modulus, which stands as 0 where only the
+    // shear area is given: 0.40 * 3.5 * 36 = 50.4 kips of shear.
+    dir.write("m.toml", replaced(portal, "ry = 2,", "ry = 2, Awy = 3.5,"));
+    ASSERT_NE(dir.run_with(QUILLMARK, {"run", "m.toml"}).status, 1);
+    EXPECT_EQ(qmtest::line_of(dir.read("m.out/dead/planefr.in"), "1,2,"), "1,2,10,200,29000,36,3,2,0,3.5");
+    EXPECT_NEAR(csv_value(dir.read("m.out/dead/planefr.csv"), 6, 2), 50.4, 1e-4);
+    EXPECT_NE(dir.read("m.envelope.csv").find("col1,shear,"), std::string::npos);
 }
 
 // The full-size space frame (250 joints, 1000 members) imported, with five
@@ -468,6 +475,9 @@ TEST_P(ShippedExample, ImportRoundTripReproducesTheAnalysis)
     qmtest::RunResult r = dir.run_with(QUILLMARK, {"import", std::string(e.stem) + ".in"});
     ASSERT_EQ(r.status, 0) << r.console;
     EXPECT_EQ(r.console, std::string("wrote ") + e.stem + ".toml\n");
+    // The frames, the grid and the beam give their webs' shear areas.
+    bool truss = std::string(e.stem) == "spacetr" || std::string(e.stem) == "planetr";
+    EXPECT_EQ(dir.read(std::string(e.stem) + ".toml").find("Aw") == std::string::npos, truss);
     r = dir.run_with(QUILLMARK, {"run", std::string(e.stem) + ".toml"});
     EXPECT_EQ(r.status, status) << r.console;
     std::string again = std::string(e.stem) + ".out/imported/" + e.stem;

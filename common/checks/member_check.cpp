@@ -58,8 +58,8 @@ static float ratio_to(float action, float allowable)
 
 MemberCheck::MemberCheck(const CheckLayout& layout, int member_capacity)
     : layout_(layout), table_(static_cast<size_t>(member_capacity + 1) * (layout.nc + 1), 0.0f),
-      unchecked_(table_.size(), 0), checked_with_(static_cast<size_t>(member_capacity) + 1), failed_(static_cast<size_t>(member_capacity) + 1, 0),
-      utilisation_(static_cast<size_t>(member_capacity) + 1, 0.0f)
+      unchecked_(table_.size(), 0), checked_with_(static_cast<size_t>(member_capacity) + 1),
+      failed_(static_cast<size_t>(member_capacity) + 1, 0), utilisation_(static_cast<size_t>(member_capacity) + 1, 0.0f)
 {
     // End actions 1..nc/2 stand at the start joint, the rest at the end.
     for (int k = 1; k <= layout.nc; ++k) {
