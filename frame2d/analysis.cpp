@@ -93,9 +93,14 @@ void member_end_actions(StructureModel& s, const float D[])
 
 qm::Allowables allowables(const StructureModel& s, int i)
 {
-    qm::Allowables a = qm::axial_and_shear_allowables(s.sec[i], s.L[i], effective_length_factor);
-    if (s.sec[i].Sz != 0.0f)
-        a.moment = qm::allowable_moment(s.sec[i].Sz, s.sec[i].Fy);
+    const Section& c = s.sec[i];
+    qm::Allowables a = qm::axial_allowables(c, s.L[i], effective_length_factor);
+    if (c.Awy != 0.0f)
+        a.shear = qm::allowable_shear(c.Awy, c.Fy);
+    if (c.Sz != 0.0f)
+        a.moment = qm::allowable_moment(c.Sz, c.Fy);
+    // The frame bends in its own plane, about member z: the radius rx.
+    a.euler_force = qm::euler_force(c.A, c.rx, s.L[i], c.E, effective_length_factor);
     return a;
 }
 

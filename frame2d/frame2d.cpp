@@ -55,6 +55,7 @@ constexpr qm::ProgramTables tables = {
             .titles_end = "</TD>\n</TR>\n",
             .ending = "</TABLE>\n\n\n",
             .notes_opening = "",
+            .after_notes = "",
         },
     // End actions 1..6: start axial, start shear, start moment, end axial,
     // end shear, end moment. Every mark, compression included, passes only

@@ -29,12 +29,13 @@ struct Section {
     float Fy; // yield strength, ksi
     float rx; // radii of gyration, inches
     float ry;
-    float Sz; // elastic section modulus, in^3; 0: not given
+    float Sz;  // elastic section modulus, in^3; 0: not given
+    float Awy; // shear area for shear along member y, in^2; 0: not given
 };
 
 // The section of a member whose area is read as 0; it has no section modulus.
 inline constexpr Section default_section = {
-    .A = 2.94f, .Iz = 0.114f, .E = 29000, .Fy = 36, .rx = 0.643f, .ry = 2.05f, .Sz = 0};
+    .A = 2.94f, .Iz = 0.114f, .E = 29000, .Fy = 36, .rx = 0.643f, .ry = 2.05f, .Sz = 0, .Awy = 0};
 
 struct StructureModel : qm::ModelCore {
     StructureModel() : ModelCore(model_size) {}

@@ -102,18 +102,31 @@ void member_end_actions(StructureModel& s, const float D[])
     }
 }
 
+// The effective length factor of the column formula and of F'e.
+static constexpr float effective_length_factor = 1.0f;
+
 qm::Allowables allowables(const StructureModel& s, int i)
 {
+    const Section& c = s.sec[i];
+    float K = effective_length_factor;
     qm::Allowables a;
-    a.tension = qm::times(qm::times(0.6, s.sec[i].A), s.sec[i].Fy);
-    a.shear = qm::times(qm::times(0.55, s.sec[i].A), s.sec[i].Fy);
-    // Bending is checked about each axis whose section modulus the record
-    // gives; torsion never: its allowable needs the section's shape.
-    if (s.sec[i].Sy != 0.0f)
-        a.moment_y = qm::allowable_moment(s.sec[i].Sy, s.sec[i].Fy);
-    if (s.sec[i].Sz != 0.0f)
-        a.moment = qm::allowable_moment(s.sec[i].Sz, s.sec[i].Fy);
-    a.compression = qm::column_allowable(s.sec[i].A, s.sec[i].rx, s.sec[i].ry, s.L[i], s.sec[i].E, s.sec[i].Fy, 1.0f);
+    a.tension = qm::times(qm::times(0.6, c.A), c.Fy);
+    // Shear is checked along each direction whose web area the record
+    // gives, bending about each axis whose section modulus it gives;
+    // torsion never: its allowable needs the section's shape.
+    if (c.Awy != 0.0f)
+        a.shear = qm::allowable_shear(c.Awy, c.Fy);
+    if (c.Awz != 0.0f)
+        a.shear_z = qm::allowable_shear(c.Awz, c.Fy);
+    if (c.Sy != 0.0f)
+        a.moment_y = qm::allowable_moment(c.Sy, c.Fy);
+    if (c.Sz != 0.0f)
+        a.moment = qm::allowable_moment(c.Sz, c.Fy);
+    a.compression = qm::column_allowable(c.A, c.rx, c.ry, s.L[i], c.E, c.Fy, K);
+    // The section's x axis is member z: rx is the radius of bending about
+    // member z, ry about member y.
+    a.euler_force = qm::euler_force(c.A, c.rx, s.L[i], c.E, K);
+    a.euler_force_y = qm::euler_force(c.A, c.ry, s.L[i], c.E, K);
     return a;
 }
 

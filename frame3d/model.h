@@ -34,9 +34,12 @@ struct Section {
     float ry;
     float Sy; // elastic section moduli about member y and member z, in^3; 0: not given
     float Sz;
+    float Awy; // shear areas for shear along member y and member z, in^2; 0: not given
+    float Awz;
 };
 
-// The section of a member whose area is read as 0; it has no section modulus.
+// The section of a member whose area is read as 0; it has no section modulus
+// and no shear area.
 inline constexpr Section default_section = {.A = 2.94f,
                                             .ix = 12.3f,
                                             .iy = 1.22f,
@@ -47,7 +50,9 @@ inline constexpr Section default_section = {.A = 2.94f,
                                             .rx = 0.643f,
                                             .ry = 2.05f,
                                             .Sy = 0,
-                                            .Sz = 0};
+                                            .Sz = 0,
+                                            .Awy = 0,
+                                            .Awz = 0};
 
 struct StructureModel : qm::ModelCore {
     StructureModel() : ModelCore(model_size) {}

@@ -68,7 +68,8 @@ void member_end_actions(StructureModel& s, const float D[])
 qm::Allowables allowables(const StructureModel& s, int i)
 {
     qm::Allowables a;
-    a.shear = qm::times(s.sec[i].A * s.Fy, 0.55);
+    if (s.sec[i].Aw != 0.0f)
+        a.shear = qm::allowable_shear(s.sec[i].Aw, s.Fy);
     a.moment = qm::allowable_moment(s.sec[i].Sx, s.Fy);
     return a;
 }

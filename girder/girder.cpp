@@ -57,8 +57,9 @@ constexpr qm::ProgramTables tables = {
             .titles = "member</TD><TD>start force (kips)</TD><TD>start moment (inch-kips)</TD><TD>end force (kips)"
                       "</TD><TD>end moment (inch-kips)\n",
             .titles_end = "</TD>\n",
-            .ending = "\n<BR>\n            </FONT>       </TD>\n</TR> </TABLE>\n</BODY></HTML>\n",
+            .ending = "\n<BR>\n            </FONT>       </TD>\n</TR> </TABLE>\n",
             .notes_opening = "",
+            .after_notes = "</BODY></HTML>\n",
         },
     // End actions 1..4: start force (shear), start moment, end force (shear),
     // end moment.

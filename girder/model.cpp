@@ -1,6 +1,7 @@
 #include "model.h"
 
 #include <cstdio>
+#include <string>
 
 #include "report/echo.h"
 #include "input/model_input.h"
@@ -54,23 +55,31 @@ static void read_header(qm::AnalysisRun& run, StructureModel& s)
     run.stop();
 }
 
-// The member records (L, Ix, A, Sx; the member number is the record's place)
-// and "Member Properties".
+// The member records (L, Ix, A, Sx and, where given, the shear area Aw; the
+// member number is the record's place) and "Member Properties", with a
+// column for Aw where some record gives one.
 static void read_members(qm::AnalysisRun& run, StructureModel& s)
 {
     for (int i = 1; i <= s.m; ++i) {
-        run.scan("member", i, "%f,%f,%f,%f\n", &s.L[i], &s.sec[i].Ix, &s.sec[i].A, &s.sec[i].Sx);
+        run.scan("member", i, "%f,%f,%f,%f[,%f]\n", &s.L[i], &s.sec[i].Ix, &s.sec[i].A, &s.sec[i].Sx, &s.sec[i].Aw);
         s.jj[i] = i;
         s.jk[i] = i + 1;
     }
+    bool shear_areas = false;
+    for (int i = 1; i <= s.m; ++i)
+        shear_areas = shear_areas || s.sec[i].Aw != 0.0f;
     qm::HtmlReport& rep = run.report;
-    qm::open_echo_table(rep, "Member Properties",
-                        "member</TD><TD>length (feet)</TD><TD>I<sub>x</sub> (in<sup>4</sup>)</TD><TD>area (in<sup>2"
-                        "</sup>)</TD><TD>S<sub>x</sub> (in<sup>3</sup>)");
+    std::string titles = "member</TD><TD>length (feet)</TD><TD>I<sub>x</sub> (in<sup>4</sup>)</TD><TD>area (in<sup>2"
+                         "</sup>)</TD><TD>S<sub>x</sub> (in<sup>3</sup>)";
+    if (shear_areas)
+        titles += "</TD><TD>A<sub>w</sub> (in<sup>2</sup>)";
+    qm::open_echo_table(rep, "Member Properties", titles.c_str());
     for (int i = 1; i <= s.m; ++i) {
         rep.printf("<TR>\n<TD>\n");
         rep.printf("%i</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f", i, qm::feet(s.L[i]), s.sec[i].Ix,
                    s.sec[i].A, s.sec[i].Sx);
+        if (shear_areas)
+            rep.printf("</TD><TD>%8.3f", s.sec[i].Aw);
         rep.printf("</TD>\n</TR>\n");
         if (s.L[i] == 0.0f)
             stop_zero_length(run);

@@ -29,6 +29,7 @@ struct Section {
     float Ix; // moment of inertia, in^4
     float A;  // area, in^2
     float Sx; // elastic section modulus, in^3
+    float Aw; // shear area, in^2; 0: not given
 };
 
 struct StructureModel : qm::ModelCore {

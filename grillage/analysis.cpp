@@ -103,7 +103,8 @@ qm::Allowables allowables(const StructureModel& s, int i)
 {
     const Section& c = s.sec[i];
     qm::Allowables a;
-    a.shear = qm::times(c.A * c.Fy, 0.55);
+    if (c.Aw != 0.0f)
+        a.shear = qm::allowable_shear(c.Aw, c.Fy);
     // Torsion is never checked: its allowable needs the section's shape.
     if (c.Sy != 0.0f)
         a.moment = qm::allowable_moment(c.Sy, c.Fy);

@@ -63,6 +63,7 @@ constexpr qm::ProgramTables tables = {
             .titles_end = "</TD>\n</TR>\n",
             .ending = "\n\n",
             .notes_opening = "</TABLE>\n",
+            .after_notes = "",
         },
     // End actions 1..6: start torsion, start bending, start force z, then the
     // same at the end. No axial kinds; every mark passes only when the

@@ -25,7 +25,7 @@ inline constexpr qm::ModelSize model_size = {.joints = 200,
 
 // A member's section and material.
 struct Section {
-    float A;  // area, in^2 (shear check)
+    float A;  // area, in^2
     float J;  // torsion constant, in^4 (torsional stiffness and check)
     float Iy; // moment of inertia about member y, in^4 (bending stiffness and check)
     float Ix; // second moment of inertia, in^4: echoed only
@@ -33,11 +33,12 @@ struct Section {
     float Fy; // yield strength, ksi
     float G;  // shear modulus, ksi
     float Sy; // elastic section modulus about member y, in^3 (bending check); 0: not given
+    float Aw; // shear area for shear along member z, in^2 (shear check); 0: not given
 };
 
 // The section of a member whose area is read as 0.
 inline constexpr Section default_section = {
-    .A = 2.94f, .J = 12.3f, .Iy = 1.22f, .Ix = 0.114f, .E = 29000, .Fy = 36, .G = 11000, .Sy = 0};
+    .A = 2.94f, .J = 12.3f, .Iy = 1.22f, .Ix = 0.114f, .E = 29000, .Fy = 36, .G = 11000, .Sy = 0, .Aw = 0};
 
 struct StructureModel : qm::ModelCore {
     StructureModel() : ModelCore(model_size) {}

@@ -1,5 +1,8 @@
 #include "structure_types.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "console.h"
 
 namespace modelprep {
@@ -9,6 +12,8 @@ namespace {
 constexpr MemberQuestion beam_member[] = {
     {.prompt = " enter Ix, the moment of inertia (in^4) for member %i = ", .scan = "%f", .into = {&Member::Ix}},
     {.prompt = " enter elastic section modulus (Sx = in^3) for member %i = ", .scan = "%f", .into = {&Member::Sx}},
+    {.prompt = " enter shear area of the web (Aw = in^2) for member %i = ", .scan = "%f",
+     .into = {&Member::Aw}},
 };
 constexpr EntryQuestion beam_restraint[] = {
     {.prompt = " enter the shear and rotational restaints (1=restrained) for joint %i = ", .scan = "%i,%i",
@@ -33,6 +38,8 @@ constexpr MemberQuestion grid_member[] = {
     {.prompt = "enter the X-axis moment of inertia (Ix) for member %i : ", .scan = "%f", .into = {&Member::Ix}},
     {.prompt = "enter the Y-axis moment of inertia (Iy) for member %i : ", .scan = "%f", .into = {&Member::Iy}},
     {.prompt = " enter elastic section modulus (Sy = in^3) for member %i = ", .scan = "%f", .into = {&Member::Sy}},
+    {.prompt = " enter shear area along member z (Aw = in^2) for member %i = ", .scan = "%f",
+     .into = {&Member::Aw}},
 };
 constexpr EntryQuestion xyz_restraint[] = {
     {.prompt = "enter the x, y and z restraints for joint %i = ", .scan = "%i,%i,%i", .into = {0, 1, 2}},
@@ -72,6 +79,8 @@ constexpr MemberQuestion plane_frame_member[] = {
     {.prompt = "enter the y and z radius of gyration %i = ", .scan = "%f,%f", .into = {&Member::r1, &Member::r2}},
     {.prompt = "enter the Z-axis moment of inertia (Iz) member %i : ", .scan = "%f", .into = {&Member::Iz}},
     {.prompt = " enter elastic section modulus (Sz = in^3) for member %i = ", .scan = "%f", .into = {&Member::Sz}},
+    {.prompt = " enter shear area along member y (Awy = in^2) for member %i = ", .scan = "%f",
+     .into = {&Member::Awy}},
 };
 constexpr EntryQuestion plane_frame_joint_load[] = {
     {.prompt = "enter the x and y concentrated loads for joint %i = ", .scan = "%f,%f", .into = {0, 1}},
@@ -111,6 +120,10 @@ constexpr MemberQuestion space_frame_member[] = {
      .into = {&Member::Sy}},
     {.prompt = " enter elastic section modulus about member z (Sz = in^3) for member %i = ", .scan = "%f",
      .into = {&Member::Sz}},
+    {.prompt = " enter shear area along member y (Awy = in^2) for member %i = ", .scan = "%f",
+     .into = {&Member::Awy}},
+    {.prompt = " enter shear area along member z (Awz = in^2) for member %i = ", .scan = "%f",
+     .into = {&Member::Awz}},
     {.prompt = "enter Shear Modulus of Elasticity (g) for member %i : ", .scan = "%i", .into = {&Member::G}},
     {.prompt = "enter the x and y radius of gyration (rx, ry) for member %i in inches = ", .scan = "%f,%f",
      .into = {&Member::r1, &Member::r2}},
@@ -139,16 +152,22 @@ constexpr EntryQuestion space_frame_member_load[] = {
      .into = {9, 10, 11}},
 };
 
-// The section moduli end a frame's or grid's member record only where one is
-// given (not 0); a space frame's record then holds both, about member y and
-// member z.
-void write_moduli(InputFile& f, float S, const float* Sz)
+// The section moduli, then the shear areas, end a member record only where
+// one of them is given (not 0), each group whole: a space frame's record
+// holds both moduli, about member y and member z, and the moduli stand as 0
+// where only a shear area is given.
+void write_trailing(InputFile& f, std::initializer_list<float> moduli, std::initializer_list<float> areas)
 {
-    if (S != 0.0f || (Sz && *Sz != 0.0f)) {
-        f.print(",%f", S);
-        if (Sz)
-            f.print(",%f", *Sz);
-    }
+    auto given = [](std::initializer_list<float> v) {
+        return std::any_of(v.begin(), v.end(), [](float x) { return x != 0.0f; });
+    };
+    bool areas_given = given(areas);
+    if (areas_given || given(moduli))
+        for (float S : moduli)
+            f.print(",%f", S);
+    if (areas_given)
+        for (float Aw : areas)
+            f.print(",%f", Aw);
     f.print("\n");
 }
 
@@ -165,7 +184,10 @@ constexpr StructureType beam = {
     .joints = 21,
     .dofs = 2,
     .member = beam_member,
-    .write_member = [](InputFile& f, const Member& v) { f.print("%f,%f,%f,%f\n", v.L, v.Ix, v.A, v.Sx); },
+    .write_member = [](InputFile& f, const Member& v) {
+        f.print("%f,%f,%f,%f", v.L, v.Ix, v.A, v.Sx);
+        write_trailing(f, {}, {v.Aw});
+    },
     .dummy = {.A = 2.94f, .Ix = 12.3f, .Sx = 4.92f},
     .restraint = beam_restraint,
     .joint_load = beam_joint_load,
@@ -182,7 +204,7 @@ constexpr StructureType grid = {
     .member = grid_member,
     .write_member = [](InputFile& f, const Member& v) {
         f.print("%i,%i,%f,%f,%f,%f,%i,%i,%i", v.jj, v.jk, v.A, v.J, v.Iy, v.Ix, v.E, v.Fy, v.G);
-        write_moduli(f, v.Sy, nullptr);
+        write_trailing(f, {v.Sy}, {v.Aw});
     },
     .dummy = {.A = 2.94f, .E = 29000, .Fy = 36, .G = 11000, .J = 1.22f, .Ix = 0.114f, .Iy = 12.3f},
     .restraint = xyz_restraint,
@@ -217,7 +239,7 @@ constexpr StructureType plane_frame = {
     .member = plane_frame_member,
     .write_member = [](InputFile& f, const Member& v) {
         f.print("%i,%i,%f,%f,%i,%i,%f,%f", v.jj, v.jk, v.A, v.Iz, v.E, v.Fy, v.r1, v.r2);
-        write_moduli(f, v.Sz, nullptr);
+        write_trailing(f, {v.Sz}, {v.Awy});
     },
     .dummy = {.A = 2.94f, .E = 29000, .Fy = 36, .Iz = 12.3f, .r1 = 0.643f, .r2 = 2.05f},
     .restraint = xyz_restraint,
@@ -252,7 +274,7 @@ constexpr StructureType space_frame = {
     .member = space_frame_member,
     .write_member = [](InputFile& f, const Member& v) {
         f.print("%i,%i,%f,%f,%f,%f,%i,%i,%i,%f,%f", v.jj, v.jk, v.A, v.J, v.Iy, v.Ix, v.E, v.G, v.Fy, v.r1, v.r2);
-        write_moduli(f, v.Sy, &v.Sz);
+        write_trailing(f, {v.Sy, v.Sz}, {v.Awy, v.Awz});
     },
     .dummy = {.A = 2.94f, .E = 29000, .Fy = 36, .G = 11000, .J = 0.114f, .Ix = 0.114f, .Iy = 1.22f, .r1 = 2.05f,
               .r2 = 0.643f},

@@ -21,6 +21,8 @@ struct Member {
     float Ix = 0, Iy = 0, Iz = 0; // moments of inertia, in^4
     float Sx = 0;                 // elastic section modulus, in^3 (the beam's)
     float Sy = 0, Sz = 0;         // elastic section moduli about member y and z, in^3; 0: not given
+    float Awy = 0, Awz = 0;       // shear areas along member y and z, in^2; 0: not given
+    float Aw = 0;                 // the grid's and the beam's one shear area, in^2; 0: not given
     float r1 = 0, r2 = 0;         // radii of gyration, inches, in the order asked
 };
 

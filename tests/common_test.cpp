@@ -11,6 +11,7 @@
 #include "solver/dof_numbering.h"
 #include "report/format_check.h"
 #include "harness.h"
+#include "checks/interaction.h"
 #include "checks/member_check.h"
 #include "input/scanner.h"
 #include "solver/stiffness_matrix.h"
@@ -157,6 +158,32 @@ TEST(ColumnFormula, DegenerateSectionGivesZero)
     EXPECT_EQ(qm::allowable_compressive_stress(0.0f, 120.0f, 29000, 36, 1.0f), 0.0f);
     EXPECT_EQ(qm::allowable_compressive_stress(2.0f, 120.0f, 29000, 0, 1.0f), 0.0f);
     EXPECT_EQ(qm::column_allowable(10.0f, 0.0f, 2.0f, 120.0f, 29000.0f, 36.0f, 1.0f), 0.0f);
+}
+
+// The same formula in double precision, as quillmark takes it: the hand
+// values of the closed forms to 1e-9, and 0 for data that are not positive
+// or not finite, whatever the branch.
+TEST(ColumnFormula, DoublePrecisionFollowsTheClosedForms)
+{
+    for (double s : {30.0, 60.0, 126.0, 200.0})
+        EXPECT_NEAR(qm::column_stress(s, 29000.0, 36.0), qmtest::hand_column_stress(s, 29000, 36), 1e-9) << s;
+    EXPECT_NEAR(qm::euler_stress(90.0, 29000.0), qmtest::hand_euler_stress(90, 29000), 1e-9);
+    EXPECT_EQ(qm::column_stress(0.0, 29000.0, 36.0), 0.0);
+    EXPECT_EQ(qm::column_stress(60.0, 29000.0, -36.0), 0.0);
+    EXPECT_EQ(qm::column_stress(60.0, HUGE_VAL, 36.0), 0.0);
+    EXPECT_EQ(qm::euler_stress(60.0, std::nan("")), 0.0);
+}
+
+// Where the axial force reaches the Euler force the amplified moment has no
+// bound: the value is infinite, so the member fails. With fa/Fa at 0.15
+// exactly the plain sum applies.
+TEST(Interaction, AxialForceAtTheEulerForceFails)
+{
+    const qm::BendingTerm<double> at_euler[] = {{0.1, 1.0}};
+    EXPECT_TRUE(std::isinf(qm::interaction_value(0.5, true, 0.4, at_euler, 1)));
+    const qm::BendingTerm<double> some[] = {{0.5, 0.2}};
+    EXPECT_DOUBLE_EQ(qm::interaction_value(0.15, true, 0.9, some, 1), 0.65);
+    EXPECT_DOUBLE_EQ(qm::interaction_value(0.5, false, 0.5, at_euler, 1), 0.6);
 }
 
 TEST(ColumnFormula, WholeKsiTruncatesAndSaturates)

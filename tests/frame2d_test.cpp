@@ -36,19 +36,21 @@ double end_action(const std::string& csv, int nj, int i, int k) { return csv_val
 double limit_of(const std::string& csv, int nj, int i, int k) { return csv_value(csv, nj + 2 * i, k); }
 
 // Common section: A = 10 in^2, Iz = 100 in^4, E = 29000 ksi, Fy = 36 ksi,
-// rx = ry = 2 in, Sz = 100 in^3 (so the allowable moment 0.66*100*36 = 2376).
-const char* const section = "10,100,29000,36,2,2,100";
+// rx = ry = 2 in, Sz = 100 in^3 (so the allowable moment 0.66*100*36 = 2376),
+// web area Awy = 13.75 in^2 (so the allowable shear 0.40*13.75*36 = 198).
+const char* const section = "10,100,29000,36,2,2,100,13.75";
 
 // ---------------------------------------------------------------------------
 // Cantilever: joint 1 at the origin fully fixed, joint 2 at x = 120 in free,
-// P = -1 kip in y at joint 2. Its member record gives no section modulus, so
-// its moments are not checked.
+// P = -1 kip in y at joint 2. Its member record gives a web area but no
+// section modulus (written as 0 before it), so its moments are not checked,
+// nor its axial force and bending together.
 
 const char* const cantilever_input =
     "1,2,3,1\n"
     "0,0\n"
     "120,0\n"
-    "1,2,10,100,29000,36,2,2\n"
+    "1,2,10,100,29000,36,2,2,0,13.75\n"
     "1\n"
     "1,1,1\n"
     "1,0\n"
@@ -97,7 +99,7 @@ TEST_F(Frame2dCantilever, EndActionsAreTheStaticsOfTheCantilever)
         EXPECT_NEAR(end_action(run.csv, 2, 1, k), expected[k], 1e-3) << "end action " << k;
 }
 
-// Allowables: T = 10*36*0.6 = 216, V = 10*36*0.55 = 198, no moment (limit
+// Allowables: T = 10*36*0.6 = 216, V = 0.40*13.75*36 = 198, no moment (limit
 // 0); compression with K = 1.2: s = 1.2*120/2 = 72 below Cc =
 // sqrt(2*3.14159^2*29000/36) = 126.10, FS = 5/3 + 3*72/(8*Cc) - 72^3/(8*Cc^3)
 // = 1.85752, Fa = (1 - 72^2/(2*Cc^2))*36/FS = 16.2215, C = 10*Fa = 162.215.
@@ -117,6 +119,8 @@ TEST_F(Frame2dCantilever, CheckRowHasMarksAndLabelsWithoutLineBreaks)
     EXPECT_TRUE(run.has("</TD>\n</TR>\n<TD>  1</TD><TD>\n   0.000" + pass_mark + " compressive</TD>\n<TD>\n   1.000" +
                         pass_mark + " shear</TD>\n<TD>\n 120.000 moment</TD>\n"));
     EXPECT_EQ(run.htm.find("<BR> "), std::string::npos);
+    // No bending check, so no combined row either.
+    EXPECT_EQ(run.htm.find("combined</TD>"), std::string::npos);
 }
 
 TEST_F(Frame2dCantilever, ReportEchoesTheInput)
@@ -130,7 +134,8 @@ TEST_F(Frame2dCantilever, ReportEchoesTheInput)
     EXPECT_TRUE(run.has("joint</TD><TD>x (feet)</TD><TD>y (feet)\n<TR>\n<TD>\n 1</TD><TD>   0.000</TD><TD>   0.000"
                         "</TD>\n</TR>\n<TR>\n<TD>\n 2</TD><TD>  10.000</TD><TD>   0.000</TD>\n</TR>\n</TABLE>\n"));
     EXPECT_TRUE(run.has("<TR>\n<TD>\n 1</TD><TD> 1</TD><TD> 2</TD><TD>  10.000</TD><TD>  10.000</TD><TD>29000.000"
-                        "</TD><TD>  36.000</TD><TD>   2.000</TD><TD>   2.000</TD>\n</TR>\n</TABLE>\n"));
+                        "</TD><TD>  36.000</TD><TD>   2.000</TD><TD>   2.000</TD><TD>  13.750</TD>\n"
+                        "</TR>\n</TABLE>\n"));
     // Every joint gets a restraint row, free ones included.
     EXPECT_TRUE(run.has("joint</TD><TD>shear<sub>x</sub></TD><TD>shear<sub>y</sub></TD><TD>moment<sub>z</sub>\n"
                         "</TD>\n</TR>\n<TR>\n<TD>\n1</TD><TD>\nrestrained</TD><TD>\nrestrained</TD><TD>\nrestrained"
@@ -142,12 +147,13 @@ TEST_F(Frame2dCantilever, ReportEchoesTheInput)
                         "<BR>No loaded members<BR>\n"));
 }
 
-// A successful report ends with the table end, two line feeds and the note
-// on bending not checked; no closing tags.
+// A successful report ends with the table end, two line feeds and the notes
+// on bending not checked, alone and with the axial force; no closing tags.
 TEST_F(Frame2dCantilever, ReportEndsAfterTheMemberTable)
 {
     EXPECT_TRUE(ends_with(run.htm, "        0.00</TD>\n</TR>\n\n</TABLE>\n\n\n<BR>Bending not checked where the "
-                                   "member record gives no section modulus<BR>\n"));
+                                   "member record gives no section modulus<BR>\n<BR>Axial force and bending not "
+                                   "checked together where the member record gives no section modulus<BR>\n"));
     EXPECT_EQ(run.htm.find("</BODY></HTML>"), std::string::npos);
 }
 
@@ -303,16 +309,19 @@ TEST_F(Frame2dTensionAndCompression, UpperMemberIsTensileAtBothEndsWithTheTensio
 TEST_F(Frame2dTensionAndCompression, SummaryNamesTheCompressiveAndTensileMembers)
 {
     EXPECT_TRUE(ends_with(run.txt, "*\n\n\nmin compressive ratio =\t     32.4\t member =    1\n"
-                                   "min tensile ratio =\t     43.2\t member =    2\n\n"));
+                                   "min tensile ratio =\t     43.2\t member =    2\n"
+                                   "min combined ratio =\t     32.4\t member =    1\n\n"));
 }
 
 // ---------------------------------------------------------------------------
 // Marks at the allowable. Three fixed joints, two members whose end actions
 // are given directly as member loads (nothing moves, so the end actions are
 // exactly the loads). Member 1 sits exactly at its allowables: compression C
-// at both ends, shear V = 10*36*0.55 = 198 and moment M = 100*36*0.66 = 2376
-// (both exact in single precision); every mark fails and the run exits 2.
-// Member 2 sits just below them; every mark passes.
+// at both ends, shear V = 0.40*13.75*36 = 198 and moment M = 100*36*0.66 =
+// 2376 (both exact in single precision); every mark fails and the run exits
+// 2. Member 2 sits just below them; every mark passes, but together its
+// axial force and moment are far over the allowable interaction (near 1
+// each), so its combined check fails.
 
 struct Frame2dAtTheAllowable : ::testing::Test {
     float C = 10.0f * qm::allowable_compressive_stress(2.0f, 120.0f, 29000, 36, 1.2f);
@@ -343,25 +352,111 @@ TEST_F(Frame2dAtTheAllowable, EqualFailsAndBelowPasses)
                         " shear</TD>\n<TD>\n2375.900" + pass_mark + " moment</TD>\n<TD>\n-162.215" + pass_mark +
                         " compressive</TD>\n<TD>\n-197.990" + pass_mark + " shear</TD>\n<TD>\n-2375.900" + pass_mark +
                         " moment</TD>\n"));
-    // Ratios of 1 at member 1; no tensile line (nothing in tension).
+    // Ratios of 1 at member 1; no tensile line (nothing in tension). The
+    // combined value at member 1: F'e = 12 pi^2 29000 / (23 72^2) = 28.806
+    // ksi, fa/F'e = 162.215 / 288.06 = 0.5631, 1 + 0.85 / (1 - 0.5631) =
+    // 2.946 (above the yield form 162.215/216 + 1 = 1.751): ratio 0.34.
     EXPECT_TRUE(ends_with(run.txt, "*\n\n\nmin compressive ratio =\t      1.0\t member =    1\n"
                                    "min shear ratio =\t      1.0\t member =    1\n"
-                                   "min moment ratio =\t      1.0\t member =    1\n\n"));
+                                   "min moment ratio =\t      1.0\t member =    1\n"
+                                   "min combined ratio =\t      0.3\t member =    1\n\n"
+                                   "Checked at their ends only, not along their spans: members 1, 2, which carry "
+                                   "member loads; quillmark checks along the span\n"));
 }
 
 // A dummy member keeps its actions and checks in the report and CSV but sets
-// no minimum: the ratios then come from member 2 (198/197.99 = 1.00005). Its
-// failures do not count: the run exits 0.
+// no minimum: the ratios then come from member 2 (198/197.99 = 1.00005),
+// whose combined check fails the run.
 TEST_F(Frame2dAtTheAllowable, DummyMemberIsLeftOutOfTheMinima)
 {
     Frame2dRun run(input("1\n1\n"));
-    ASSERT_EQ(run.result.status, 0) << run.result.console;
+    ASSERT_EQ(run.result.status, 2) << run.result.console;
     EXPECT_TRUE(run.has("<TD>  1</TD><TD>\n 162.215" + fail_mark));
     EXPECT_NEAR(end_action(run.csv, 3, 1, 2), 198.0, 1e-6);
     EXPECT_TRUE(ends_with(run.csv, "\n1\n1\n\n"));
     EXPECT_TRUE(ends_with(run.txt, "*\n\ndummy member - 1\n\nmin compressive ratio =\t      1.0\t member =    2\n"
                                    "min shear ratio =\t      1.0\t member =    2\n"
-                                   "min moment ratio =\t      1.0\t member =    2\n\n"));
+                                   "min moment ratio =\t      1.0\t member =    2\n"
+                                   "min combined ratio =\t      0.3\t member =    2\n\n"
+                                   "Checked at their ends only, not along their spans: members 1, 2, which carry "
+                                   "member loads; quillmark checks along the span\n"));
+}
+
+// ---------------------------------------------------------------------------
+// Beam-columns: axial force and bending checked together at each end. Each
+// member joins two fixed joints, so its end actions are the member loads as
+// given. The common section has Pc = A Fa(72) (K = 1.2, L = 120, r = 2), Pt =
+// 216, Mb = 2376 and, in the frame's plane (rx = 2), F'e = Fe(72).
+
+// Members of 120 in along x between fixed joints, member i from joint i.
+std::string fixed_members(const std::vector<std::string>& sections, const std::vector<std::string>& loads)
+{
+    int m = static_cast<int>(sections.size());
+    std::string in = std::to_string(m) + "," + std::to_string(m + 1) + "," + std::to_string(3 * (m + 1)) + "," +
+                     std::to_string(m + 1) + "\n";
+    for (int j = 0; j <= m; ++j)
+        in += std::to_string(120 * j) + ",0\n";
+    for (int i = 1; i <= m; ++i)
+        in += std::to_string(i) + "," + std::to_string(i + 1) + "," + sections[static_cast<size_t>(i - 1)] + "\n";
+    for (int j = 1; j <= m + 1; ++j)
+        in += std::to_string(j) + "\n1,1,1\n";
+    in += "0," + std::to_string(m) + "\n";
+    for (int i = 1; i <= m; ++i)
+        in += std::to_string(i) + "\n" + loads[static_cast<size_t>(i - 1)] + "\n";
+    return in + "0\n";
+}
+
+TEST(Frame2dBeamColumn, InteractionFollowsTheAllowableStressFormulas)
+{
+    const double Mb = 2376, Pt = 216, Cm = 0.85;
+    const double Pc = 10 * qmtest::hand_column_stress(72, 29000, 36), Pe = 10 * qmtest::hand_euler_stress(72, 29000);
+    // A stocky section (r = 20, s = 7.2), whose yield form governs.
+    const std::string stocky = "10,100,29000,36,20,20,100,13.75";
+    const double Pc_stocky = 10 * qmtest::hand_column_stress(7.2, 29000, 36);
+    const double Pe_stocky = 10 * qmtest::hand_euler_stress(7.2, 29000);
+    Frame2dRun run(fixed_members({section, stocky, section, section},
+                                 {"81,0,1000,-81,0,-500", "40,0,1600,-40,0,-1600", "16,0,1000,-16,0,-1000",
+                                  "-108,0,1000,108,0,-1000"}));
+    ASSERT_EQ(run.result.status, 0) << run.result.console;
+    auto stability = [&](double P, double M, double Pc_, double Pe_) {
+        return P / Pc_ + Cm * (M / Mb) / (1 - P / Pe_);
+    };
+    auto yield = [&](double P, double M) { return P / Pt + M / Mb; };
+    std::vector<double> v = qmtest::combined_values(run.htm);
+    ASSERT_EQ(v.size(), 8u);
+    // fa/Fa = 0.50: the amplified moment governs, at either end.
+    ASSERT_GT(stability(81, 1000, Pc, Pe), yield(81, 1000));
+    EXPECT_NEAR(v[0], stability(81, 1000, Pc, Pe), 1e-3);
+    EXPECT_NEAR(v[1], stability(81, 500, Pc, Pe), 1e-3);
+    // A stocky column, fa/Fa = 0.19: the yield of the end section governs.
+    ASSERT_GT(yield(40, 1600), stability(40, 1600, Pc_stocky, Pe_stocky));
+    EXPECT_NEAR(v[2], yield(40, 1600), 1e-3);
+    // fa/Fa = 0.099, at most 0.15: the plain sum.
+    ASSERT_LE(16 / Pc, 0.15);
+    EXPECT_NEAR(v[4], 16 / Pc + 1000 / Mb, 1e-3);
+    // Tension with bending, at both ends: fa/Ft + fb/Fb.
+    EXPECT_NEAR(v[6], 108 / Pt + 1000 / Mb, 1e-3);
+    EXPECT_NEAR(v[7], 108 / Pt + 1000 / Mb, 1e-3);
+    // The start's value stands in the start axial column, the end's in the
+    // end axial column, each with its mark.
+    EXPECT_TRUE(run.has("<TD>\ncombined</TD>\n<TD>\n       0.921" + pass_mark + "</TD>\n<TD>\n</TD>\n<TD>\n</TD>\n"
+                        "<TD>\n       0.921" + pass_mark + "</TD>\n<TD>\n</TD>\n<TD>\n</TD>\n</TR>\n"));
+}
+
+// Each action alone within its allowable (0.6 of each), together over the
+// interaction: 0.6 + 0.85 * 0.6 / (1 - 97.3/288.06) = 1.37. The combined
+// check alone fails the run, with status 2 and the combined ratio 1/1.37 =
+// 0.73 in the summary.
+TEST(Frame2dBeamColumn, CombinedFailureAloneFailsTheRun)
+{
+    Frame2dRun run(fixed_members({section}, {"97.3,0,1425.6,-97.3,0,-1425.6"}));
+    qmtest::expect_failing_member(run);
+    EXPECT_EQ(qmtest::count_of(run.htm, fail_mark), 2);
+    EXPECT_TRUE(run.has("<TD>\ncombined</TD>\n<TD>\n"));
+    std::vector<double> v = qmtest::combined_values(run.htm);
+    ASSERT_EQ(v.size(), 2u);
+    EXPECT_GT(v[0], 1.0);
+    EXPECT_NE(run.txt.find("min combined ratio =\t      0.7\t member =    1\n"), std::string::npos) << run.txt;
 }
 
 // ---------------------------------------------------------------------------

@@ -14,7 +14,7 @@ const char* const cantilever =
     "1,2,6,1\n"
     "0,0,0\n"
     "120,0,0\n"
-    "1,2,10,1,100,100,29000,11000,36,2,2,25,25\n"
+    "1,2,10,1,100,100,29000,11000,36,2,2,25,25,4.85,4.85\n"
     "1\n"
     "1,1,1,1,1,1\n"
     "1,0\n"
@@ -71,10 +71,12 @@ TEST_F(Frame3dCantilever, SummaryNamesShearAndMomentRatiosOnly)
     EXPECT_EQ(txt.substr(0, expected_head.size()), expected_head);
     std::string star_line(73, '*');
     EXPECT_EQ(qmtest::count_of(txt, star_line + "\n"), 2);
-    // 0.55*10*36 = 198 against a shear of 1; 0.66*25*36 = 594 against 120
-    // (the moment came out as 120.000023, so 4.95 prints 4.9).
-    std::string tail = "*\n\n\nmin shear ratio =\t    198.0\t member =    1\n"
-                       "min moment ratio =\t      4.9\t member =    1\n\n";
+    // 0.40*4.85*36 = 69.84 against a shear of 1; 0.66*25*36 = 594 against
+    // 120 (the moment came out as 120.000023, so 4.95 prints 4.9); with no
+    // axial force the combined value is fb/Fb alone, 120/594.
+    std::string tail = "*\n\n\nmin shear ratio =\t     69.8\t member =    1\n"
+                       "min moment ratio =\t      4.9\t member =    1\n"
+                       "min combined ratio =\t      4.9\t member =    1\n\n";
     ASSERT_GE(txt.size(), tail.size());
     EXPECT_EQ(txt.substr(txt.size() - tail.size()), tail);
     EXPECT_EQ(txt.find("compressive"), std::string::npos);
@@ -84,7 +86,8 @@ TEST_F(Frame3dCantilever, SummaryNamesShearAndMomentRatiosOnly)
 
 // Compression: s = 120/2 = 60 below Cc = 126.10, FS = 5/3 + 3*60/(8*Cc) -
 // 60^3/(8*Cc^3) = 1.83164, Fa = (1 - 60^2/(2*Cc^2))*36/FS = 17.4297, times
-// A = 10; torsion is not checked (0); moments 0.66*25*36 = 594.
+// A = 10; shears 0.40*4.85*36 = 69.84; torsion is not checked (0);
+// moments 0.66*25*36 = 594.
 TEST_F(Frame3dCantilever, CsvHoldsDisplacementsReactionsActionsAndAllowables)
 {
     EXPECT_EQ(dir.read("spacefr.csv"),
@@ -95,7 +98,7 @@ TEST_F(Frame3dCantilever, CsvHoldsDisplacementsReactionsActionsAndAllowables)
               "2,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000\n"
               "1,0.000000,1.000000,0.000000,0.000000,0.000000,120.000023,0.000000,-1.000000,0.000000,0.000000,"
               "0.000000,-0.000017\n"
-              ",174.296936,198.000000,198.000000,0.000000,594.000000,594.000000,174.296936,198.000000,198.000000,"
+              ",174.296951,69.839996,69.839996,0.000000,594.000000,594.000000,174.296951,69.839996,69.839996,"
               "0.000000,594.000000,594.000000\n"
               "0\n");
 }
@@ -113,7 +116,8 @@ TEST_F(Frame3dCantilever, ReportEchoesTheInputAndEndsWithTheTorsionNote)
               std::string::npos);
     EXPECT_NE(htm.find("<TR>\n<TD>\n 1</TD><TD> 1</TD><TD> 2</TD><TD>  10.000</TD><TD>  10.000</TD><TD>   1.000</TD>"
                        "<TD> 100.000</TD><TD> 100.000</TD><TD>29000.000</TD><TD>11000.000</TD><TD>  36.000</TD><TD>"
-                       "   2.000</TD><TD>   2.000</TD><TD>  25.000</TD><TD>  25.000</TD>\n</TR>\n"),
+                       "   2.000</TD><TD>   2.000</TD><TD>  25.000</TD><TD>  25.000</TD><TD>   4.850</TD><TD>   4.850</TD>\n"
+                       "</TR>\n"),
               std::string::npos);
     EXPECT_NE(htm.find("<TR>\n<TD>\n1</TD><TD>\nrestrained</TD><TD>\nrestrained</TD><TD>\nrestrained</TD><TD>\n"
                        "restrained</TD><TD>\nrestrained</TD><TD>\nrestrained</TD></TR>\n"),
@@ -124,7 +128,13 @@ TEST_F(Frame3dCantilever, ReportEchoesTheInputAndEndsWithTheTorsionNote)
                        "compression</TD>\n<TD>\n   1.000<B><FONT COLOR=\"green\" FACE=\"Times New Roman\"> pass<BR> "
                        "shear</TD>\n"),
               std::string::npos);
-    std::string end = "<TD>\n      594.00</TD>\n</TR>\n\n</TABLE>\n<BR>Torsion not checked: no member record gives "
+    // The combined row under the limit row: 120/594 = 0.202 at the support,
+    // about 0 at the tip, each in its end's axial column.
+    EXPECT_NE(htm.find("<TD>\n      594.00</TD>\n</TR>\n\n<TR>\n\n<TD>\ncombined</TD>\n<TD>\n       0.202" +
+                       qmtest::pass_mark + "</TD>\n"),
+              std::string::npos);
+    EXPECT_NE(htm.find("<TD>\n       0.000" + qmtest::pass_mark + "</TD>\n"), std::string::npos);
+    std::string end = "<TD>\n</TD>\n</TR>\n\n</TABLE>\n<BR>Torsion not checked: no member record gives "
                       "the section shape an allowable torque needs<BR>\n";
     ASSERT_GE(htm.size(), end.size());
     EXPECT_EQ(htm.substr(htm.size() - end.size()), end);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "harness.h"
 #include "space_frame_generator.h"
@@ -18,10 +19,12 @@ using qmtest::RunResult;
 namespace {
 
 // Section used throughout: A = 10, ix = 1, iy = 50, iz = 100, E = 29000; a
-// record without section moduli. With them: Sy = 25, Sz = 100 in^3, so the
-// allowable moments are 0.66*25*36 = 594 and 0.66*100*36 = 2376.
+// record without section moduli or shear areas. With them: Sy = 25, Sz =
+// 100 in^3, so the allowable moments are 0.66*25*36 = 594 and 0.66*100*36 =
+// 2376, and web areas Awy = Awz = 13.75 in^2, so the allowable shears are
+// 0.40*13.75*36 = 198.
 const std::string section = "10,1,50,100,29000,11000,36,2,2";
-const std::string section_with_moduli = section + ",25,100";
+const std::string section_with_moduli = section + ",25,100,13.75,13.75";
 const double E = 29000, Iy = 50, Iz = 100;
 
 using Outcome = qmtest::Analysis;
@@ -128,7 +131,8 @@ TEST(Frame3dBeams, MomentsAreCheckedAboutTheirOwnAxes)
     EXPECT_NE(o.htm.find("<TD>\n        0.00</TD>\n<TD>\n      594.00</TD>\n<TD>\n     2376.00</TD>\n"),
               std::string::npos);
     EXPECT_NE(o.htm.find("<TD>\n   0.000<BR> torsion</TD>"), std::string::npos);
-    EXPECT_NE(o.htm.find("</TD><TD>S<sub>y</sub> (in<sup>3</sup>)</TD><TD>S<sub>z</sub> (in<sup>3</sup>)\n"),
+    EXPECT_NE(o.htm.find("</TD><TD>S<sub>y</sub> (in<sup>3</sup>)</TD><TD>S<sub>z</sub> (in<sup>3</sup>)</TD><TD>"
+                         "A<sub>wy</sub> (in<sup>2</sup>)</TD><TD>A<sub>wz</sub> (in<sup>2</sup>)\n"),
               std::string::npos);
     EXPECT_NE(o.txt.find("min moment ratio =\t      2.1\t member =    1\n"), std::string::npos);
     EXPECT_EQ(o.txt.find("rotation"), std::string::npos);
@@ -181,6 +185,71 @@ TEST(Frame3dBeams, DummyMemberSetsNoMinimum)
     EXPECT_NE(o.txt.find("min moment ratio =\t      7.9\t member =    2\n"), std::string::npos);
     EXPECT_NE(o.txt.find("min shear ratio =\t     39.6\t member =    2\n"), std::string::npos);
     EXPECT_TRUE(o.csv.size() > 4 && o.csv.substr(o.csv.size() - 4) == "1\n1\n");
+}
+
+// A record of old, without moduli or shear areas: its shears and moments
+// are shown with their labels, no mark and the limit 0, feed no summary
+// line, and one note each says so; its echo has no column for either.
+TEST(Frame3dBeams, OldRecordWithoutShearAreasHasNoShearVerdict)
+{
+    Outcome o = analyse("1,2,6,1\n0,0,0\n120,0,0\n1,2," + section + "\n1\n1,1,1,1,1,1\n1,0\n2\n0,-1,0,0,0,0\n0\n");
+    expect_success(o);
+    EXPECT_NE(o.htm.find("<TD>\n   1.000<BR> shear</TD>"), std::string::npos);
+    EXPECT_NE(o.htm.find("</TR><TR>\n\n<TD>\nlimit</TD>\n<TD>\n      174.30</TD>\n<TD>\n        0.00</TD>\n<TD>\n"
+                         "        0.00</TD>\n"),
+              std::string::npos);
+    EXPECT_EQ(o.txt.find("shear"), std::string::npos);
+    EXPECT_EQ(o.htm.find("A<sub>w"), std::string::npos);
+    EXPECT_EQ(o.htm.find("combined</TD>"), std::string::npos);
+    EXPECT_TRUE(o.htm.ends_with("</TABLE>\n<BR>Bending not checked where the member record gives no section "
+                                "modulus<BR>\n<BR>Axial force and bending not checked together where the member "
+                                "record gives no section modulus<BR>\n<BR>Shear not checked where the member record "
+                                "gives no shear area<BR>\n<BR>Torsion not checked: no member record gives the "
+                                "section shape an allowable torque needs<BR>\n"));
+}
+
+// Beam-columns bent about both axes, each member between fixed joints so
+// that its end actions are the member loads as given. K = 1, L = 120, rx =
+// 3 (bending about member z, Sz = 100: Mbz = 2376) and ry = 2 (about member
+// y, Sy = 25: Mby = 594): Pc = A Fa(60), F'e = Fe(40) about z and Fe(60)
+// about y; Pt = 216.
+TEST(Frame3dBeamColumn, InteractionOverBothAxesFollowsTheAllowableStressFormulas)
+{
+    const std::string beam_column = "10,1,50,100,29000,11000,36,3,2,25,100,13.75,13.75";
+    const std::string stocky = "10,1,50,100,29000,11000,36,30,30,25,100,13.75,13.75"; // s = 4
+    std::string in = "4,5,30,5\n";
+    for (int j = 0; j <= 4; ++j)
+        in += std::to_string(120 * j) + ",0,0\n";
+    const std::string sections[4] = {beam_column, stocky, beam_column, beam_column};
+    for (int i = 1; i <= 4; ++i)
+        in += std::to_string(i) + "," + std::to_string(i + 1) + "," + sections[i - 1] + "\n";
+    for (int j = 1; j <= 5; ++j)
+        in += std::to_string(j) + "\n1,1,1,1,1,1\n";
+    // Start Fx, Fy, Fz, Mx, My, Mz, then the end's; compression is positive
+    // at the start and negative at the end.
+    in += "0,4\n1\n80,0,0,0,150,600,-80,0,0,0,-150,-600\n2\n40,0,0,0,300,0,-40,0,0,0,-300,0\n"
+          "3\n17,0,0,0,100,500,-17,0,0,0,-100,-500\n4\n-108,0,0,0,100,500,108,0,0,0,-100,-500\n0\n";
+    Outcome o = analyse(in);
+    expect_success(o);
+    const double Mby = 594, Mbz = 2376, Pt = 216, Cm = 0.85;
+    const double Pc = 10 * qmtest::hand_column_stress(60, 29000, 36);
+    const double Pez = 10 * qmtest::hand_euler_stress(40, 29000), Pey = 10 * qmtest::hand_euler_stress(60, 29000);
+    std::vector<double> v = qmtest::combined_values(o.htm);
+    ASSERT_EQ(v.size(), 8u);
+    // fa/Fa = 0.46: the moments amplified in their own planes govern.
+    double stability = 80 / Pc + Cm * (150 / Mby) / (1 - 80 / Pey) + Cm * (600 / Mbz) / (1 - 80 / Pez);
+    ASSERT_GT(stability, 80 / Pt + 150 / Mby + 600 / Mbz);
+    EXPECT_NEAR(v[0], stability, 1e-3);
+    EXPECT_NEAR(v[1], stability, 1e-3);
+    // A stocky column: the yield of the end section governs.
+    const double Pc_stocky = 10 * qmtest::hand_column_stress(4, 29000, 36);
+    ASSERT_GT(40 / Pt + 300 / Mby, 40 / Pc_stocky + Cm * (300 / Mby) / (1 - 40 / (10 * qmtest::hand_euler_stress(4, 29000))));
+    EXPECT_NEAR(v[2], 40 / Pt + 300 / Mby, 1e-3);
+    // fa/Fa = 0.098: the plain sum; tension with bending likewise.
+    ASSERT_LE(17 / Pc, 0.15);
+    EXPECT_NEAR(v[4], 17 / Pc + 100 / Mby + 500 / Mbz, 1e-3);
+    EXPECT_NEAR(v[6], 108 / Pt + 100 / Mby + 500 / Mbz, 1e-3);
+    EXPECT_NEAR(v[7], 108 / Pt + 100 / Mby + 500 / Mbz, 1e-3);
 }
 
 // A full-size building frame: the reactions balance the loads (two lateral

@@ -23,10 +23,11 @@ struct BeamRun : qmtest::Analysis {
     explicit BeamRun(const std::string& input) : Analysis(qmtest::analyse(GIRDER, "beam", input)) {}
 };
 
-// W16x31, E = 29000 ksi: EI = 29000 * 375 = 10875000 kip-in^2. Allowables
-// Va = 9.13*36*0.55 = 180.774 kips, Ma = 47.2*36*0.66 = 1121.472 in-kips.
+// W16x31, E = 29000 ksi: EI = 29000 * 375 = 10875000 kip-in^2. Allowables:
+// shear on the web, d tw = 15.9 * 0.275 = 4.37 in^2, Va = 0.40*4.37*36 =
+// 62.928 kips; Ma = 47.2*36*0.66 = 1121.472 in-kips.
 const double EI = 29000.0 * 375;
-const std::string w16 = "375,9.13,47.2\n";
+const std::string w16 = "375,9.13,47.2,4.37\n";
 
 // n members of length L (inches), each with the W16x31 section.
 std::string spans(int n, const std::string& L)
@@ -60,7 +61,8 @@ TEST(GirderProppedCantilever, ReactionsRotationAndEndActionsMatchTheBeamTable)
                        "1,0.000000,0.000000,15.000000,720.000000\n"
                        "2,0.000000,0.002648,9.000000,0.000000\n"
                        "1,15.000000,720.000000,9.000000,0.000000\n"
-                       ",180.774002,1121.472046,180.774002,1121.472046\n\n");
+                       ",62.927998,1121.472046,62.927998,1121.472046\n\n");
+    EXPECT_TRUE(run.has("<TD>   62.93</TD><TD> 1121.47</TD><TD>   62.93</TD><TD> 1121.47</TD>"));
     EXPECT_NEAR(joint(run, 2, 2), 0.1 * std::pow(240.0, 3) / (48 * EI), 1e-6);
 }
 
@@ -144,17 +146,20 @@ TEST(GirderEdgeCases, UnloadedBeamWritesNoRatioLine)
 }
 
 // Both joints fully fixed (n = 0): the end actions are the member loads as
-// given. A = Sx = 1, Fy = 40: Va = 22 and Ma = 26.4 (as single precision);
+// given. Aw = 1.375, Sx = 1, Fy = 40: Va = 22 and Ma = 26.4 (as single
+// precision);
 // an action equal to its allowable fails, one just below passes.
 TEST(GirderEdgeCases, ActionEqualToTheAllowableFails)
 {
-    BeamRun run("1,4,2,29000,40\n240,375,1,1\n1\n1,1\n2\n1,1\n0,1\n1\n22,26.4,21.99,-26.39\n");
+    BeamRun run("1,4,2,29000,40\n240,375,1,1,1.375\n1\n1,1\n2\n1,1\n0,1\n1\n22,26.4,21.99,-26.39\n");
     qmtest::expect_failing_member(run);
     EXPECT_TRUE(run.has("<TD>\n    22.00" + fail_mark + " shear</FONT></B></TD>\n<TD>\n    26.40" + fail_mark +
                         " bending moment</FONT></B></TD>\n<TD>\n    21.99" + pass_mark +
                         " shear</FONT></B></TD>\n<TD>\n   -26.39" + pass_mark + " bending moment"));
     EXPECT_TRUE(run.txt.ends_with("min shear ratio =\t      1.0\t member =    1\n"
-                                  "min moment ratio =\t      1.0\t member =    1\n\n"));
+                                  "min moment ratio =\t      1.0\t member =    1\n\n"
+                                  "Checked at their ends only, not along their spans: member 1, which carries a "
+                                  "member load; quillmark checks along the span\n"));
 }
 
 // ---------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -250,6 +251,37 @@ int count_of(const std::string& text, const std::string& needle)
     for (size_t p = text.find(needle); p != std::string::npos; p = text.find(needle, p + needle.size()))
         ++n;
     return n;
+}
+
+std::vector<double> combined_values(const std::string& htm)
+{
+    std::vector<double> values;
+    const std::string row = "<TD>\ncombined</TD>\n";
+    for (size_t at = htm.find(row); at != std::string::npos; at = htm.find(row, at + 1)) {
+        size_t end = htm.find("</TR>", at);
+        std::istringstream cells(htm.substr(at + row.size(), end - at - row.size()));
+        std::string line;
+        while (std::getline(cells, line))
+            if (line.find_first_of("0123456789") != std::string::npos)
+                values.push_back(std::stod(line));
+    }
+    return values;
+}
+
+double hand_euler_stress(double s, double E)
+{
+    const double pi = 3.14159;
+    return 12 * pi * pi * E / (23 * s * s);
+}
+
+double hand_column_stress(double s, double E, double Fy)
+{
+    const double pi = 3.14159;
+    double Cc = std::sqrt(2 * pi * pi * E / Fy);
+    if (s > Cc)
+        return hand_euler_stress(s, E);
+    double FS = 5.0 / 3 + 3 * s / (8 * Cc) - s * s * s / (8 * Cc * Cc * Cc);
+    return (1 - s * s / (2 * Cc * Cc)) * Fy / FS;
 }
 
 double csv_value(const std::string& csv, int line, int field)

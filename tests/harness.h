@@ -108,5 +108,14 @@ std::vector<std::string> csv_row(const std::string& csv, const std::string& pref
 
 // quillmark run on a model text written as m.toml in the directory.
 RunResult run_model(const ProgramDir& dir, const std::string& model);
+// The interaction values of the "combined" rows of a frame's member table,
+// in report order: each member's start value, then its end value.
+std::vector<double> combined_values(const std::string& htm);
+
+// The allowable-stress column formula and Euler stress (ksi) worked in
+// double precision from their closed forms, pi = 3.14159, for slenderness
+// s, as a hand check does.
+double hand_column_stress(double s, double E, double Fy);
+double hand_euler_stress(double s, double E);
 
 } // namespace qmtest

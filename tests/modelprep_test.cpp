@@ -95,13 +95,14 @@ const TypeScript type_scripts[] = {
                     "member 1 for ending joint = ",
      .closing = "\n", .file = truss_file},
     {.name = "PlaneFrame", .in = "planefr.in",
-     .answers = "pf\n2\n2\n3\n1\n0,0\n3.3,10\n1,2\n2.5\n29000\n36\n1.5,2.5\n100\n20\n2,1\n0\n1\n1,1,1\n1\n1\n"
+     .answers = "pf\n2\n2\n3\n1\n0,0\n3.3,10\n1,2\n2.5\n29000\n36\n1.5,2.5\n100\n20\n4\n2,1\n0\n1\n1,1,1\n1\n1\n"
                 "2\n5,-10\n7\n1\n1,2\n3\n4,5\n6\nn\n",
      .choice = "\nplane  frame\n", .banner = "Preprocessor for PLANE FRAME analysis. Created PLANEFR.IN \trev 0.01",
      .coordinates = plane_xy,
      .member = "enter the Modulus of Elasticity (e) for member 1 in kips = enter the yield strength (Fy) for member "
                "1 in ksi : enter the y and z radius of gyration 1 = enter the Z-axis moment of inertia (Iz) member "
-               "1 :  enter elastic section modulus (Sz = in^3) for member 1 = ",
+               "1 :  enter elastic section modulus (Sz = in^3) for member 1 =  enter shear area along member y (Awy "
+               "= in^2) for member 1 = ",
      .restraint = xyz_restraint,
      .joint_load = "enter the x and y concentrated loads for joint 2 = enter the z moment load for joint 2 = ",
      .member_load = "enter the x and y concentrated loads from member 1 for start joint = enter the z moment load "
@@ -109,20 +110,21 @@ const TypeScript type_scripts[] = {
                     "joint = enter the z moment load from member 1 for end joint = ",
      .closing = "\n",
      .file = "2,2,3,1\n0.000000,0.000000\n39.599998,120.000000\n"
-             "1,2,2.500000,100.000000,29000,36,1.500000,2.500000,20.000000\n"
+             "1,2,2.500000,100.000000,29000,36,1.500000,2.500000,20.000000,4.000000\n"
              "2,1,2.940000,12.300000,29000,36,0.643000,2.050000\n"
              "1\n1,1,1\n1,1\n2\n5.000000,-10.000000,7.000000\n"
              "1\n1.000000,2.000000,3.000000,4.000000,5.000000,6.000000\n0\n"},
     // The grid's loads are asked force first and written moments first.
     {.name = "Grid", .in = "grid.in",
-     .answers = "g\n2\n2\n3\n1\n0,0\n3.3,10\n1,2\n2.5\n29000\n11000\n36\n1.5\n50\n100\n25\n2,1\n0\n1\n1,1,1\n1\n1\n"
+     .answers = "g\n2\n2\n3\n1\n0,0\n3.3,10\n1,2\n2.5\n29000\n11000\n36\n1.5\n50\n100\n25\n3\n2,1\n0\n1\n1,1,1\n1\n1\n"
                 "2\n3\n1,2\n1\n3\n1,2\n4,5\n6\nn\n",
      .choice = "\ngrid\n", .banner = "Preprocessor for GRID analysis. Created GRID.IN \trev 0.01",
      .coordinates = plane_xy,
      .member = "enter the Modulus of Elasticity (e) for member 1 in kips = enter the Modulus of Rigidity (g) for "
                "member 1 in kips = enter the yield strength (Fy) for member 1 in ksi : enter the torsion constant "
                "(J) for member 1 : enter the X-axis moment of inertia (Ix) for member 1 : enter the Y-axis moment "
-               "of inertia (Iy) for member 1 :  enter elastic section modulus (Sy = in^3) for member 1 = ",
+               "of inertia (Iy) for member 1 :  enter elastic section modulus (Sy = in^3) for member 1 =  enter shear "
+               "area along member z (Aw = in^2) for member 1 = ",
      .restraint = xyz_restraint,
      .joint_load = "enter the z concentrated load for joint 2 = enter the x and y moment loads for joint 2 = ",
      .member_load = "enter the z concentrated load from member 1 for start joint = enter the x and y moment loads "
@@ -130,7 +132,7 @@ const TypeScript type_scripts[] = {
                     "enter the z concentrated load from member 1 for end joint = ",
      .closing = "",
      .file = "2,2,3,1\n0.000000,0.000000\n39.599998,120.000000\n"
-             "1,2,2.500000,1.500000,100.000000,50.000000,29000,36,11000,25.000000\n"
+             "1,2,2.500000,1.500000,100.000000,50.000000,29000,36,11000,25.000000,3.000000\n"
              "2,1,2.940000,1.220000,12.300000,0.114000,29000,36,11000\n"
              "1\n1,1,1\n1,1\n2\n1.000000,2.000000,3.000000\n"
              "1\n1.000000,2.000000,3.000000,4.000000,5.000000,6.000000\n0\n"},
@@ -151,7 +153,7 @@ const TypeScript type_scripts[] = {
              "1\n1.000000,2.000000,3.000000,4.000000,5.000000,6.000000\n0\n"},
     // Restraints are asked axis by axis and written translations first.
     {.name = "SpaceFrame", .in = "spacefr.in",
-     .answers = "SF\n2\n2\n4\n1\n0,0,0\n3.3,10,-2\n1,2\n2.5\n29000\n36\n1.5\n100\n50\n0\n30\n11000\n1.5,2.5\n"
+     .answers = "SF\n2\n2\n4\n1\n0,0,0\n3.3,10,-2\n1,2\n2.5\n29000\n36\n1.5\n100\n50\n0\n30\n5\n0\n11000\n1.5,2.5\n"
                 "2,1\n0\n"
                 "1\n1,0\n1,0\n1,1\n1\n1\n2\n1,2,3\n4,5,6\n1\n1,2,3\n4,5,6\n7,8,9\n10,11,12\nn\n",
      .choice = "\nspace frame\n", .banner = "Preprocessor for SPACE FRAME analysis. Created SPACEFR.IN \trev 0.02",
@@ -160,7 +162,8 @@ const TypeScript type_scripts[] = {
                "1 in ksi : enter the torsion constant (J) for member 1 : enter the X-axis moment of inertia (Ix) "
                "for member 1 : enter the Y-axis moment of inertia (Iy) for member 1 :  enter elastic section modulus "
                "about member y (Sy = in^3) for member 1 =  enter elastic section modulus about member z (Sz = "
-               "in^3) for member 1 = enter Shear Modulus of "
+               "in^3) for member 1 =  enter shear area along member y (Awy = in^2) for member 1 =  enter shear area "
+               "along member z (Awz = in^2) for member 1 = enter Shear Modulus of "
                "Elasticity (g) for member 1 : enter the x and y radius of gyration (rx, ry) for member 1 in "
                "inches = ",
      .restraint = "enter the x translational and x rotational restraints for joint 1 = enter the y translational "
@@ -173,7 +176,8 @@ const TypeScript type_scripts[] = {
                     "1 for end joint = enter the x, y and z moment load for member 1 for end joint = ",
      .closing = "\n",
      .file = "2,2,4,1\n0.000000,0.000000,0.000000\n39.599998,120.000000,-24.000000\n"
-             "1,2,2.500000,1.500000,50.000000,100.000000,29000,11000,36,1.500000,2.500000,0.000000,30.000000\n"
+             "1,2,2.500000,1.500000,50.000000,100.000000,29000,11000,36,1.500000,2.500000,0.000000,30.000000,"
+             "5.000000,0.000000\n"
              "2,1,2.940000,0.114000,1.220000,0.114000,29000,11000,36,2.050000,0.643000\n"
              "1\n1,1,1,0,0,1\n1,1\n2\n1.000000,2.000000,3.000000,4.000000,5.000000,6.000000\n"
              "1\n1.000000,2.000000,3.000000,4.000000,5.000000,6.000000,7.000000,8.000000,9.000000,10.000000,"
@@ -205,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(, ModelprepType, ::testing::ValuesIn(type_scripts),
 TEST(ModelprepBeam, TwoMembersAskNoJointsAndWriteLengthsInInches)
 {
     ProgramDir dir;
-    RunResult r = dir.run(MODELPREP, "beam\n2\n3\n1\n29000\n36\n10\n2.5\n100\n20\n3.3\n0\n1\n1,1\n1\n1\n3\n5,-10\n"
+    RunResult r = dir.run(MODELPREP, "beam\n2\n3\n1\n29000\n36\n10\n2.5\n100\n20\n0\n3.3\n0\n1\n1,1\n1\n1\n3\n5,-10\n"
                                      "2\n1,2\n3,4\nn\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(dir.read("beam.in"), "2,3,1,29000,36\n120.000000,100.000000,2.500000,20.000000\n"
@@ -218,7 +222,7 @@ TEST(ModelprepBeam, TwoMembersAskNoJointsAndWriteLengthsInInches)
                   "(Fy) in ksi : \n"
                   " enter the length in feet for member 1 =  enter cross-sectional area (in^2) for member 1 =  "
                   "enter Ix, the moment of inertia (in^4) for member 1 =  enter elastic section modulus (Sx = in^3) "
-                  "for member 1 = \n"
+                  "for member 1 =  enter shear area of the web (Aw = in^2) for member 1 = \n"
                   " enter the length in feet for member 2 =  enter cross-sectional area (in^2) for member 2 = \n"
                   "\n enter the restrained joint number =  enter the shear and rotational restaints (1=restrained) "
                   "for joint 1 = \n" +
@@ -478,14 +482,14 @@ const std::vector<RoundTrip> round_trips = {
 #ifdef FRAME3D
     // The answer "Ix" is the space frame's iz, for bending in the x-y plane.
     {.name = "SpaceFrameCantilever", .program = FRAME3D, .stem = "spacefr",
-     .answers = "SF\n1\n2\n6\n1\n0,0,0\n10,0,0\n1,2\n10\n29000\n36\n1\n100\n50\n0\n0\n11000\n2,2\n1\n1,1\n1,1\n1,1\n"
+     .answers = "SF\n1\n2\n6\n1\n0,0,0\n10,0,0\n1,2\n10\n29000\n36\n1\n100\n50\n0\n0\n0\n0\n11000\n2,2\n1\n1,1\n1,1\n1,1\n"
                 "1\n0\n"
                 "2\n0,-1,0\n0,0,0\nn\n",
      .csv_line = 2, .csv_field = 2, .expected = tip},
 #endif
 #ifdef FRAME2D
     {.name = "PlaneFrameCantilever", .program = FRAME2D, .stem = "planefr",
-     .answers = "PF\n1\n2\n3\n1\n0,0\n10,0\n1,2\n10\n29000\n36\n2,2\n100\n0\n1\n1,1,1\n1\n0\n2\n0,-1\n0\nn\n",
+     .answers = "PF\n1\n2\n3\n1\n0,0\n10,0\n1,2\n10\n29000\n36\n2,2\n100\n0\n4.37\n1\n1,1,1\n1\n0\n2\n0,-1\n0\nn\n",
      .csv_line = 2, .csv_field = 2, .expected = tip},
 #endif
 #ifdef TRUSS2D
@@ -504,12 +508,12 @@ const std::vector<RoundTrip> round_trips = {
 #ifdef GRILLAGE
     // The grid bends about Iy; the load is a force in z.
     {.name = "GridCantilever", .program = GRILLAGE, .stem = "grid",
-     .answers = "G\n1\n2\n3\n1\n0,0\n10,0\n1,2\n10\n29000\n11000\n36\n1\n50\n100\n0\n1\n1,1,1\n1\n0\n2\n-1\n0,0\nn\n",
+     .answers = "G\n1\n2\n3\n1\n0,0\n10,0\n1,2\n10\n29000\n11000\n36\n1\n50\n100\n0\n0\n1\n1,1,1\n1\n0\n2\n-1\n0,0\nn\n",
      .csv_line = 2, .csv_field = 3, .expected = tip},
 #endif
 #ifdef GIRDER
     {.name = "BeamCantilever", .program = GIRDER, .stem = "beam",
-     .answers = "B\n1\n2\n1\n29000\n36\n10\n10\n100\n20\n1\n1,1\n1\n0\n2\n-1,0\nn\n",
+     .answers = "B\n1\n2\n1\n29000\n36\n10\n10\n100\n20\n0\n1\n1,1\n1\n0\n2\n-1,0\nn\n",
      .csv_line = 2, .csv_field = 1, .expected = tip},
 #endif
 };

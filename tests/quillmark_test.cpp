@@ -338,12 +338,13 @@ TEST(Quillmark, SiAndUsUnitsGiveTheSameEnvelope)
         std::snprintf(b, sizeof b, "%.17g", v);
         return std::string(b);
     };
-    std::string si = portal;
-    si = replaced(si, "units = \"US\"", "units = \"SI\"");
-    si = replaced(si, "A = 10, Iz = 200, E = 29000, Fy = 36, rx = 3, ry = 2, unit_weight = 0.49",
+    // With a web area, so that shear is checked too.
+    std::string us = replaced(portal, "unit_weight = 0.49 }", "unit_weight = 0.49, Awy = 3.5 }");
+    std::string si = replaced(us, "units = \"US\"", "units = \"SI\"");
+    si = replaced(si, "A = 10, Iz = 200, E = 29000, Fy = 36, rx = 3, ry = 2, unit_weight = 0.49, Awy = 3.5",
                   "A = " + n(10 * in * in) + ", Iz = " + n(200 * in * in * in * in) + ", E = " + n(29000 * ksi) +
                       ", Fy = " + n(36 * ksi) + ", rx = " + n(3 * in) + ", ry = " + n(2 * in) +
-                      ", unit_weight = " + n(0.49 * kip / (ft * ft * ft)));
+                      ", unit_weight = " + n(0.49 * kip / (ft * ft * ft)) + ", Awy = " + n(3.5 * in * in));
     si = replaced(si, "B = [0, 12]", "B = [0, " + n(12 * ft) + "]");
     si = replaced(si, "C = [20, 12]", "C = [" + n(20 * ft) + ", " + n(12 * ft) + "]");
     si = replaced(si, "D = [20, 0]", "D = [" + n(20 * ft) + ", 0]");
@@ -353,7 +354,7 @@ TEST(Quillmark, SiAndUsUnitsGiveTheSameEnvelope)
     si = replaced(si, "w = [0.5, 1]\nfrom = 2\nto = 12",
                   "w = [" + n(0.5 * kip / ft) + ", " + n(kip / ft) + "]\nfrom = " + n(2 * ft) + "\nto = " + n(12 * ft));
     qmtest::ProgramDir dir;
-    dir.write("us.toml", portal);
+    dir.write("us.toml", us);
     dir.write("si.toml", si);
     ASSERT_EQ(dir.run_with(QUILLMARK, {"run", "us.toml"}).status, 0);
     ASSERT_EQ(dir.run_with(QUILLMARK, {"run", "si.toml"}).status, 0);
@@ -431,6 +432,13 @@ TEST(Quillmark, SectionModulusEndsTheMemberRecord)
     EXPECT_EQ(qmtest::line_of(dir.read("m.out/dead/planefr.in"), "1,2,"), "1,2,10,200,29000,36,3,2,40");
     EXPECT_NEAR(csv_value(dir.read("m.out/dead/planefr.csv"), 6, 3), 950.4, 1e-2);
     EXPECT_NE(dir.read("m.envelope.csv").find("col1,moment,"), std::string::npos);
+    // A shear area follows the modulus, which stands as 0 where only the
+    // shear area is given: 0.40 * 3.5 * 36 = 50.4 kips of shear.
+    dir.write("m.toml", replaced(portal, "ry = 2,", "ry = 2, Awy = 3.5,"));
+    ASSERT_NE(dir.run_with(QUILLMARK, {"run", "m.toml"}).status, 1);
+    EXPECT_EQ(qmtest::line_of(dir.read("m.out/dead/planefr.in"), "1,2,"), "1,2,10,200,29000,36,3,2,0,3.5");
+    EXPECT_NEAR(csv_value(dir.read("m.out/dead/planefr.csv"), 6, 2), 50.4, 1e-4);
+    EXPECT_NE(dir.read("m.envelope.csv").find("col1,shear,"), std::string::npos);
 }
 
 // The full-size space frame (250 joints, 1000 members) imported, with five
@@ -475,6 +483,9 @@ TEST_P(ShippedExample, ImportRoundTripReproducesTheAnalysis)
     qmtest::RunResult r = dir.run_with(QUILLMARK, {"import", std::string(e.stem) + ".in"});
     ASSERT_EQ(r.status, 0) << r.console;
     EXPECT_EQ(r.console, std::string("wrote ") + e.stem + ".toml\n");
+    // The frames, the grid and the beam give their webs' shear areas.
+    bool truss = std::string(e.stem) == "spacetr" || std::string(e.stem) == "planetr";
+    EXPECT_EQ(dir.read(std::string(e.stem) + ".toml").find("Aw") == std::string::npos, truss);
     r = dir.run_with(QUILLMARK, {"run", std::string(e.stem) + ".toml"});
     EXPECT_EQ(r.status, status) << r.console;
     std::string again = std::string(e.stem) + ".out/imported/" + e.stem;

@@ -41,6 +41,7 @@ constexpr qm::ProgramTables tables = {
             .titles_end = "</TD>\n</TR>\n",
             .ending = "</TABLE>\n\n\n",
             .notes_opening = "",
+            .after_notes = "",
         },
     // Four end actions per member: start force x (axial), start force y
     // (shear), end force x (axial), end force y (shear).

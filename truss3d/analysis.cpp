@@ -83,7 +83,7 @@ void member_end_actions(StructureModel& s, const float D[])
 
 qm::Allowables allowables(const StructureModel& s, int i)
 {
-    return qm::axial_and_shear_allowables(s.sec[i], s.L[i], 1.0f);
+    return qm::axial_allowables(s.sec[i], s.L[i], 1.0f);
 }
 
 } // namespace truss3d

@@ -52,6 +52,7 @@ constexpr qm::ProgramTables tables = {
             .titles_end = "</TD>\n</TR>\n",
             .ending = "</TABLE>\n\n\n",
             .notes_opening = "",
+            .after_notes = "",
         },
     // Six end actions per member: start force x (axial), start forces y and
     // z (shear), then the same at the end joint. One pair of labels at both

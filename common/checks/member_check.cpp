@@ -3,28 +3,18 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <limits>
+
+#include "checks/interaction.h"
 
 namespace qm {
 
-// Each step is stored in single precision; the constants are the decimal
-// values themselves (pi = 3.14159), so the steps agree with a hand check.
 float allowable_compressive_stress(float r, float L, int E, int Fy, float K)
 {
     if (!(r > 0.0f) || E <= 0 || Fy <= 0)
         return 0.0f;
     float s = K * L / r;
-    float Cc2 = static_cast<float>(2.0 * 9.8695877281 * E) / static_cast<float>(Fy);
-    float Cc = std::sqrt(Cc2);
-    if (s > Cc) {
-        float pi2E12 = static_cast<float>(12.0 * 9.8695877281 * E);
-        float s2 = s * s;
-        return pi2E12 / static_cast<float>(23.0f * s2);
-    }
-    float q = s / Cc;
-    float FS = static_cast<float>(static_cast<float>(5.0 / 3.0 + static_cast<float>(0.375 * q)) -
-                                  static_cast<float>(0.125 * static_cast<float>(q * q * q)));
-    float yield = 1.0f - static_cast<float>(s * s) / static_cast<float>(2.0f * Cc2);
-    return static_cast<float>(yield * static_cast<float>(Fy)) / FS;
+    return column_stress(s, static_cast<float>(E), static_cast<float>(Fy));
 }
 
 int whole_ksi(float value)
@@ -46,22 +36,55 @@ float column_allowable(float A, float r1, float r2, float L, float E, float Fy, 
     return A * (fa1 < fa2 ? fa1 : fa2);
 }
 
+float euler_force(float A, float r, float L, float E, float K)
+{
+    if (!(r > 0.0f))
+        return 0.0f;
+    float s = K * L / r;
+    return A * euler_stress(s, static_cast<float>(whole_ksi(E)));
+}
+
+// One action over its allowable: 0 for no action, infinite against an
+// allowable that degenerate data leave at 0 (or not finite).
+static float ratio_to(float action, float allowable)
+{
+    float mag = std::fabs(action);
+    if (mag == 0.0f)
+        return 0.0f;
+    if (!positive_and_finite(allowable))
+        return std::numeric_limits<float>::infinity();
+    return mag / allowable;
+}
+
 MemberCheck::MemberCheck(const CheckLayout& layout, int member_capacity)
     : layout_(layout), table_(static_cast<size_t>(member_capacity + 1) * (layout.nc + 1), 0.0f),
-      unchecked_(table_.size(), 0), failed_(static_cast<size_t>(member_capacity) + 1, 0),
-      utilisation_(static_cast<size_t>(member_capacity) + 1, 0.0f)
+      unchecked_(table_.size(), 0), checked_with_(static_cast<size_t>(member_capacity) + 1),
+      failed_(static_cast<size_t>(member_capacity) + 1, 0), utilisation_(static_cast<size_t>(member_capacity) + 1, 0.0f)
 {
+    // End actions 1..nc/2 stand at the start joint, the rest at the end.
+    for (int k = 1; k <= layout.nc; ++k) {
+        EndPositions& e = ends_[k > layout.nc / 2 ? 1 : 0];
+        switch (layout.action[k]) {
+        case Action::axial_start:
+        case Action::axial_end: e.axial = k; break;
+        case Action::moment: e.moment = k; break;
+        case Action::moment_y: e.moment_y = k; break;
+        default: break;
+        }
+    }
     reset_minima();
 }
 
 void MemberCheck::clear_allowables(int m)
 {
-    for (int i = 1; i <= m; ++i)
+    for (int i = 1; i <= m; ++i) {
         for (int k = 1; k <= layout_.nc; ++k) {
             allowable(i, k) = 0.0f;
             unchecked_[cell(i, k)] = 0;
         }
-    bending_unchecked_ = torsion_unchecked_ = false;
+        checked_with_[static_cast<size_t>(i)] = Allowables{};
+    }
+    bending_unchecked_ = shear_unchecked_ = torsion_unchecked_ = combined_unchecked_ = false;
 }
 
 void MemberCheck::write_mark(HtmlReport& rep, bool pass)
@@ -100,8 +123,10 @@ void MemberCheck::write_check_row(HtmlReport& rep, int i, const float v[], const
             break;
         }
         case Action::shear:
-            allowed = &a.shear;
+        case Action::shear_z:
+            allowed = layout.action[k] == Action::shear ? &a.shear : &a.shear_z;
             label = layout.labels.shear;
+            shear_unchecked_ = shear_unchecked_ || !*allowed;
             break;
         case Action::torsion:
             allowed = &a.torsion;
@@ -135,6 +160,12 @@ void MemberCheck::write_check_row(HtmlReport& rep, int i, const float v[], const
         allowable(i, k) = limit;
         rep.printf("</TD>\n");
     }
+    checked_with_[static_cast<size_t>(i)] = a;
+    for (int e = 0; e < 2; ++e)
+        if (std::optional<float> value = combined_value(v, e, a)) {
+            failed = failed || !(*value < 1.0f);
+            worst = std::max(worst, *value);
+        }
     failed_[static_cast<size_t>(i)] = failed;
     utilisation_[static_cast<size_t>(i)] = worst;
     rep.printf("%s", layout.row.close);
@@ -142,6 +173,52 @@ void MemberCheck::write_check_row(HtmlReport& rep, int i, const float v[], const
     for (int k = 1; k <= layout.nc; ++k)
         rep.printf(layout.limit_row.cell, allowable(i, k));
     rep.printf("%s", layout.limit_row.close);
+    write_combined_row(rep, v, a);
+}
+
+std::optional<float> MemberCheck::combined_value(const float v[], int e, const Allowables& a) const
+{
+    const EndPositions& p = ends_[e];
+    if (p.axial == 0 || (!a.moment && !a.moment_y))
+        return std::nullopt;
+    float P = v[p.axial];
+    // As the axial check reads the sign: compression at the start when not
+    // negative, at the end when not positive.
+    bool compression = e == 0 ? !(P < 0.0f) : !(P > 0.0f);
+    const std::optional<float>& axial = compression ? a.compression : a.tension;
+    float fa_over_Fa = ratio_to(P, axial.value_or(0.0f));
+    float fa_over_yield = ratio_to(P, a.tension.value_or(0.0f));
+    BendingTerm<float> terms[2];
+    int n = 0;
+    if (p.moment != 0 && a.moment)
+        terms[n++] = {ratio_to(v[p.moment], *a.moment), ratio_to(P, a.euler_force.value_or(0.0f))};
+    if (p.moment_y != 0 && a.moment_y)
+        terms[n++] = {ratio_to(v[p.moment_y], *a.moment_y), ratio_to(P, a.euler_force_y.value_or(0.0f))};
+    return interaction_value(fa_over_Fa, compression, fa_over_yield, terms, n);
+}
+
+// A row "combined" under the limit row, the interaction value of each end
+// in that end's axial column; none for a member without a combined check.
+void MemberCheck::write_combined_row(HtmlReport& rep, const float v[], const Allowables& a)
+{
+    if (ends_[0].axial == 0 || ends_[1].axial == 0 || (ends_[0].moment == 0 && ends_[0].moment_y == 0))
+        return;
+    std::optional<float> value[2] = {combined_value(v, 0, a), combined_value(v, 1, a)};
+    if (!value[0] || !value[1]) {
+        combined_unchecked_ = true;
+        return;
+    }
+    rep.printf("<TR>\n\n<TD>\ncombined</TD>\n");
+    for (int k = 1; k <= layout_.nc; ++k) {
+        rep.printf("<TD>\n");
+        for (int e = 0; e < 2; ++e)
+            if (k == ends_[e].axial) {
+                rep.printf("    %8.3f", static_cast<double>(*value[e]));
+                write_mark(rep, *value[e] < 1.0f);
+            }
+        rep.printf("</TD>\n");
+    }
+    rep.printf("</TR>\n\n");
 }
 
 bool MemberCheck::any_failure(int m, int ndummy, const int dummy[]) const
@@ -156,16 +233,20 @@ bool MemberCheck::any_failure(int m, int ndummy, const int dummy[]) const
     return false;
 }
 
-void MemberCheck::write_unchecked_notes(HtmlReport& rep, const char* opening) const
+std::string MemberCheck::unchecked_notes() const
 {
-    if (!bending_unchecked_ && !torsion_unchecked_)
-        return;
-    rep.printf("%s", opening);
+    std::string notes;
     if (bending_unchecked_)
-        rep.printf("<BR>Bending not checked where the member record gives no section modulus<BR>\n");
+        notes += "<BR>Bending not checked where the member record gives no section modulus<BR>\n";
+    if (combined_unchecked_)
+        notes += "<BR>Axial force and bending not checked together where the member record gives no section "
+                 "modulus<BR>\n";
+    if (shear_unchecked_)
+        notes += "<BR>Shear not checked where the member record gives no shear area<BR>\n";
     if (torsion_unchecked_)
-        rep.printf("<BR>Torsion not checked: no member record gives the section shape an allowable torque "
-                   "needs<BR>\n");
+        notes += "<BR>Torsion not checked: no member record gives the section shape an allowable torque "
+                 "needs<BR>\n";
+    return notes;
 }
 
 Category MemberCheck::category(int k, float v) const
@@ -173,7 +254,8 @@ Category MemberCheck::category(int k, float v) const
     switch (layout_.action[k]) {
     case Action::axial_start: return v > 0.0f ? compressive : tensile;
     case Action::axial_end: return v > 0.0f ? tensile : compressive;
-    case Action::shear: return shear_ratio;
+    case Action::shear:
+    case Action::shear_z: return shear_ratio;
     case Action::torsion: return layout_.ratios.torsion_category;
     case Action::moment:
     case Action::moment_y: return layout_.ratios.moment_category;
@@ -187,6 +269,8 @@ void MemberCheck::reset_minima()
         min_[c] = 999999.0f;
         min_member_[c] = 0;
     }
+    min_combined_ = 999999.0f;
+    min_combined_member_ = 0;
 }
 
 void MemberCheck::feed_member(int i, const float v[])
@@ -212,6 +296,14 @@ void MemberCheck::feed_member(int i, const float v[])
             min_member_[cat] = i;
         }
     }
+    for (int e = 0; e < 2; ++e)
+        if (std::optional<float> value = combined_value(v, e, checked_with_[static_cast<size_t>(i)])) {
+            float ratio = *value != 0.0f ? 1.0f / *value : 999999.0f;
+            if (ratio < min_combined_) {
+                min_combined_ = ratio;
+                min_combined_member_ = i;
+            }
+        }
 }
 
 void MemberCheck::write_minima(HtmlReport& rep)
@@ -236,6 +328,8 @@ void MemberCheck::write_minima(HtmlReport& rep)
         default: break;
         }
     }
+    if (min_combined_ != 999999.0f)
+        rep.printf("min combined ratio =\t %8.1f\t member = %4i\n", min_combined_, min_combined_member_);
     rep.printf("\n");
 }
 

@@ -10,8 +10,10 @@
 #include <cstddef>
 #include <cstdio>
 #include <optional>
+#include <string>
 #include <vector>
 
+#include "checks/column_formula.h"
 #include "report/html_report.h"
 
 namespace qm {
@@ -19,9 +21,11 @@ namespace qm {
 // What an end action is checked as. An axial end action is tension or
 // compression depending on its sign: at the start joint a positive axial end
 // action is compression, at the end joint a positive one is tension.
-// A moment is about the member's only bending axis (about member z in the
-// space frame); moment_y is the space frame's moment about member y.
-enum class Action { axial_start, axial_end, shear, torsion, moment, moment_y };
+// A shear is along the member's only shear direction (member y in the space
+// frame), shear_z the space frame's shear along member z. A moment is about
+// the member's only bending axis (about member z in the space frame);
+// moment_y is the space frame's moment about member y.
+enum class Action { axial_start, axial_end, shear, shear_z, torsion, moment, moment_y };
 
 // Summary categories, in no particular order; CheckLayout gives the order of
 // the summary lines.
@@ -32,8 +36,14 @@ enum Category { compressive, tensile, shear_ratio, moment_ratio, rotation_ratio,
 // summary line. An allowable that is zero, negative or not finite comes from
 // degenerate section data: every end action of its kind that is not 0 fails,
 // with the limit 0.
+//
+// The Euler forces A F'e, in the plane of bending of moment and of
+// moment_y, are what the combined check of axial force and bending needs
+// besides; it is made at each end of a member that has an axial action and
+// some bending check.
 struct Allowables {
-    std::optional<float> tension, compression, shear, moment, moment_y, torsion;
+    std::optional<float> tension, compression, shear, shear_z, moment, moment_y, torsion;
+    std::optional<float> euler_force, euler_force_y;
 };
 
 // The cells of one member's row in the member table.
@@ -94,11 +104,8 @@ inline constexpr LimitRow limit_row_three_decimals = {
 
 // Allowable compressive stress (ksi) of a column of radius of gyration r and
 // length L (inches), with E and Fy whole ksi and effective length factor K:
-// with s = K L / r and Cc = sqrt(2 pi^2 E / Fy), a column of s up to Cc
-// yields first, Fa = (1 - s^2 / (2 Cc^2)) Fy / FS with the factor of safety
-// FS = 5/3 + 3 s / (8 Cc) - s^3 / (8 Cc^3); a longer one buckles
-// elastically, Fa = 12 pi^2 E / (23 s^2). A radius, E or Fy of 0 or below
-// gives 0, which no compression passes.
+// column_stress of s = K L / r, in single precision. A radius, E or Fy of 0
+// or below gives 0, which no compression passes.
 float allowable_compressive_stress(float r, float L, int E, int Fy, float K);
 
 // A property in ksi truncated toward zero to a whole number, as the column
@@ -120,20 +127,30 @@ inline float allowable_moment(float S, float Fy)
     return times(S * Fy, 0.66);
 }
 
+// Allowable shear (kips) of a web of shear area Aw (in^2): 0.40 Aw Fy.
+inline float allowable_shear(float Aw, float Fy)
+{
+    return times(Aw * Fy, 0.40);
+}
+
+// The Euler force A F'e (kips) of a member of area A bending in the plane
+// of radius of gyration r, of length L with effective length factor K; E
+// in whole ksi as the column formula takes it.
+float euler_force(float A, float r, float L, float E, float K);
+
 // Allowable compression force of a column of area A, radii of gyration r1
 // and r2 and length L: A times the smaller of the two allowable stresses
 // (the second when they are equal). E and Fy are taken in whole ksi.
 float column_allowable(float A, float r1, float r2, float L, float E, float Fy, float K);
 
-// Tension (0.6 A Fy), shear (0.55 A Fy) and compression allowables of a
-// member whose section gives A, E, Fy and the radii of gyration rx and ry,
-// of length L with effective length factor K: all a truss member has, and
-// what a plane frame member has besides bending.
-template <class Section> Allowables axial_and_shear_allowables(const Section& c, float L, float K)
+// Tension (0.6 A Fy) and compression allowables of a member whose section
+// gives A, E, Fy and the radii of gyration rx and ry, of length L with
+// effective length factor K: all a truss member has, and what a plane frame
+// member has besides shear and bending.
+template <class Section> Allowables axial_allowables(const Section& c, float L, float K)
 {
     Allowables a;
     a.tension = times(c.A * c.Fy, 0.6);
-    a.shear = times(c.A * c.Fy, 0.55);
     a.compression = column_allowable(c.A, c.rx, c.ry, L, c.E, c.Fy, K);
     return a;
 }
@@ -155,10 +172,11 @@ public:
     bool failed(int i) const { return failed_[static_cast<std::size_t>(i)] != 0; }
     // Whether a member outside the dummy list dummy[1..ndummy] failed a check.
     bool any_failure(int m, int ndummy, const int dummy[]) const;
-    // Under the member table: one line for each kind of check that some
+    // The lines under the member table for each kind of check that some
     // member's data could not make (bending without a section modulus,
-    // torsion); opening (such as a table end) comes first when there is one.
-    void write_unchecked_notes(HtmlReport& rep, const char* opening) const;
+    // shear without a shear area, axial force and bending together,
+    // torsion); empty when every check was made.
+    std::string unchecked_notes() const;
     float utilisation(int i) const { return utilisation_[static_cast<std::size_t>(i)]; }
 
     // The CSV lines of members 1..m: "%i" and the end actions, then the
@@ -191,7 +209,9 @@ public:
     }
 
     // Smallest ratios over members 1..m, actions(i) giving member i's end
-    // actions (1-based); then the summary lines and the closing "\n".
+    // actions (1-based); then the summary lines and the closing "\n". The
+    // combined ratio is 1 over the interaction value, from the allowables
+    // the member's row was checked with.
     template <class Actions> void write_min_ratios(HtmlReport& rep, int m, Actions actions)
     {
         reset_minima();
@@ -201,7 +221,17 @@ public:
     }
 
 private:
+    // Where one end's axial force and moments stand among k = 1..nc; 0
+    // where the layout has none.
+    struct EndPositions {
+        int axial = 0, moment = 0, moment_y = 0;
+    };
+
     void write_mark(HtmlReport& rep, bool pass);
+    // The interaction value at end e (0 start, 1 end) from the end actions
+    // v[1..nc]; empty where the member has no combined check.
+    std::optional<float> combined_value(const float v[], int e, const Allowables& a) const;
+    void write_combined_row(HtmlReport& rep, const float v[], const Allowables& a);
     Category category(int k, float v) const;
     void reset_minima();
     void feed_member(int i, const float v[]);
@@ -212,11 +242,16 @@ private:
     const CheckLayout& layout_;
     std::vector<float> table_;
     std::vector<char> unchecked_; // (member, k) had no check to make
-    bool bending_unchecked_ = false, torsion_unchecked_ = false;
+    bool bending_unchecked_ = false, shear_unchecked_ = false, torsion_unchecked_ = false;
+    bool combined_unchecked_ = false;
+    EndPositions ends_[2];
+    std::vector<Allowables> checked_with_; // member i's allowables, for the combined ratio
     std::vector<char> failed_;
     std::vector<float> utilisation_;
     float min_[category_count];
     int min_member_[category_count];
+    float min_combined_;
+    int min_combined_member_;
 };
 
 } // namespace qm

@@ -1,10 +1,12 @@
 // The "Member Properties" table of the programs whose members show their
 // joints, area, length in feet, E, Fy and two radii of gyration: the plane
 // frame and both trusses. Each model's sec[i] holds member i's section with
-// fields A, E, Fy, rx and ry. A last column, titled modulus_title, shows the
-// section modulus modulus(i) where the program has one to show.
+// fields A, E, Fy, rx and ry. Optional last columns, each shown where its
+// title is not null, show extra(i, column): the plane frame's section
+// modulus and shear area where some member record gives one.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "report/echo.h"
@@ -13,15 +15,18 @@
 
 namespace qm {
 
-template <class Model, class Modulus = float (*)(int)>
-void write_member_properties(HtmlReport& rep, const Model& s, FeetRule rule, const char* modulus_title = nullptr,
-                             Modulus modulus = nullptr)
+using OptionalTitles = std::array<const char*, 2>;
+
+template <class Model, class Extra = float (*)(int, int)>
+void write_member_properties(HtmlReport& rep, const Model& s, FeetRule rule, OptionalTitles extra_titles = {},
+                             Extra extra = nullptr)
 {
     std::string titles = "member</TD><TD>start joint</TD><TD>end joint</TD><TD>area (in<sup>2</sup>)</TD><TD>length "
                          "(feet)</TD><TD>e (ksi)</TD><TD>F<sub>y</sub> (kips)</TD><TD>r<sub>x</sub> (in<sup>4</sup>)"
                          "</TD><TD>r<sub>y</sub> (in<sup>4</sup>)";
-    if (modulus_title)
-        titles.append("</TD><TD>").append(modulus_title);
+    for (const char* title : extra_titles)
+        if (title)
+            titles.append("</TD><TD>").append(title);
     open_echo_table(rep, "Member Properties", (titles + "\n").c_str());
     for (int i = 1; i <= s.m; ++i) {
         const auto& c = s.sec[i];
@@ -30,8 +35,9 @@ void write_member_properties(HtmlReport& rep, const Model& s, FeetRule rule, con
         rep.printf("%2i</TD><TD>%2i</TD><TD>%2i</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f</TD><TD>%8.3f"
                    "</TD><TD>%8.3f",
                    i, s.jj[i], s.jk[i], c.A, length, c.E, c.Fy, c.rx, c.ry);
-        if (modulus_title)
-            rep.printf("</TD><TD>%8.3f", static_cast<double>(modulus(i)));
+        for (int column = 0; column < static_cast<int>(extra_titles.size()); ++column)
+            if (extra_titles[static_cast<std::size_t>(column)])
+                rep.printf("</TD><TD>%8.3f", static_cast<double>(extra(i, column)));
         rep.printf("</TD>\n</TR>\n");
     }
     rep.close_table();

@@ -1,5 +1,7 @@
 #include "report/results.h"
 
+#include <string>
+
 #include "report/units.h"
 
 namespace qm {
@@ -39,7 +41,35 @@ void write_end_action_table(HtmlReport& rep, const EndActionTable& t, MemberChec
     for (int i = 1; i <= s.m; ++i)
         check.write_check_row(rep, i, s.AML(i), allowables(i));
     rep.printf("%s", t.ending);
-    check.write_unchecked_notes(rep, t.notes_opening);
+    std::string notes = check.unchecked_notes();
+    std::string spans = spans_checked_at_ends(s);
+    if (!spans.empty())
+        notes += "<BR>" + spans + "<BR>\n";
+    if (!notes.empty())
+        rep.printf("%s%s", t.notes_opening, notes.c_str());
+    rep.printf("%s", t.after_notes);
+}
+
+// A member load is known here only as its fixed-end actions, not as its
+// distribution along the span, so a loaded member is checked at its ends.
+std::string spans_checked_at_ends(const ModelCore& s)
+{
+    std::string members;
+    int count = 0;
+    for (int i = 1; i <= s.m; ++i) {
+        const float* q = s.member_loads(i);
+        bool loaded = false;
+        for (int k = 1; k <= s.size.end_actions; ++k)
+            loaded = loaded || q[k] != 0.0f;
+        if (loaded) {
+            members += (count++ ? ", " : "") + std::to_string(i);
+        }
+    }
+    if (count == 0)
+        return "";
+    return std::string("Checked at their ends only, not along their spans: ") + (count == 1 ? "member " : "members ") +
+           members + (count == 1 ? ", which carries a member load" : ", which carry member loads") +
+           "; quillmark checks along the span";
 }
 
 int verdict_status(const MemberCheck& check, const ModelCore& s)
@@ -102,6 +132,9 @@ void write_summary(HtmlReport& rep, const SummaryLayout& layout, ModelCore& s, M
     for (int l = 0; l < layout.blank_lines; ++l)
         rep.printf("\n");
     check.write_min_ratios(rep, s.m, [&](int i) { return s.AML(i); });
+    std::string spans = spans_checked_at_ends(s);
+    if (!spans.empty())
+        rep.printf("%s\n", spans.c_str());
 }
 
 } // namespace qm

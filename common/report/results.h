@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <string>
 
 #include "checks/member_check.h"
 #include "model/model_core.h"
@@ -27,9 +28,11 @@ struct EndActionTable {
     const char* titles;
     const char* titles_end; // what closes the title row
     const char* ending;     // after the last member's limit row
-    // Before the notes on checks not made, where the ending leaves the
-    // table open (so that they stand under it).
+    // Before the notes under the table (checks not made, spans checked at
+    // their ends only), where the ending leaves the table open (so that they
+    // stand under it).
     const char* notes_opening;
+    const char* after_notes; // what closes the document after the notes, where the ending does not
 };
 
 struct CsvLayout {
@@ -54,6 +57,10 @@ void write_displacement_table(HtmlReport& rep, const DisplacementTable& t, const
 // limits, allowables(i) giving member i's allowable forces.
 void write_end_action_table(HtmlReport& rep, const EndActionTable& t, MemberCheck& check, const ModelCore& s,
                             const std::function<Allowables(int)>& allowables);
+
+// "Checked at their ends only, not along their spans: members 3, 5, ..."
+// naming the members that carry a member load; empty when none does.
+std::string spans_checked_at_ends(const ModelCore& s);
 
 // The exit status of a completed run: 2 when a member that is not a dummy
 // member failed a check, 0 when every check made passes.

@@ -72,12 +72,19 @@ std::string input_file(const Model& s, const CombinedLoads& loads)
             f = {std::to_string(mb.jj), std::to_string(mb.jk)};
         for (int k = 0; k < t.nprops; ++k)
             f.push_back(number_text(sec.p[t.record[k]]));
-        bool moduli = false;
+        // The shear areas follow the moduli, which stand as 0 where only a
+        // shear area is given.
+        bool moduli = false, shear_areas = false;
         for (int k = 0; k < t.nmoduli; ++k)
             moduli = moduli || sec.p[t.moduli[k]] != 0;
-        if (moduli)
+        for (int k = 0; k < t.nshear_areas; ++k)
+            shear_areas = shear_areas || sec.p[t.shear_areas[k]] != 0;
+        if (moduli || shear_areas)
             for (int k = 0; k < t.nmoduli; ++k)
                 f.push_back(number_text(sec.p[t.moduli[k]]));
+        if (shear_areas)
+            for (int k = 0; k < t.nshear_areas; ++k)
+                f.push_back(number_text(sec.p[t.shear_areas[k]]));
         line(out, f);
     }
     for (const Support& sp : s.supports) {

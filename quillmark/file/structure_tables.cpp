@@ -16,6 +16,7 @@ void read_sections(ModelReader& r, const toml::table& t)
     }
     std::vector<Prop> allowed = required;
     allowed.insert(allowed.end(), tt.moduli, tt.moduli + tt.nmoduli);
+    allowed.insert(allowed.end(), tt.shear_areas, tt.shear_areas + tt.nshear_areas);
     allowed.push_back(unit_weight);
     std::vector<std::string> keys;
     for (Prop p : allowed)

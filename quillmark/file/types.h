@@ -11,8 +11,8 @@ namespace quill {
 enum class Type { space_frame, plane_frame, space_truss, plane_truss, grid, beam };
 
 // Section properties, in every type's own subset.
-// Awy, Awz: web areas for shear along member y and z; Aw: a grid's or a
-// beam's one shear area.
+// Awy, Awz, Aw: the web areas that take shear along member y, along member
+// z, and the grid's or beam's one shear.
 enum Prop { A, J, Ix, Iy, Iz, E, G, Fy, rx, ry, Sx, Sy, Sz, unit_weight, Awy, Awz, Aw, prop_count };
 
 // How a property is measured, for unit conversion.
@@ -42,6 +42,8 @@ struct TypeTable {
     Prop record[11];      // section properties of the member record, in order
     int nmoduli;
     Prop moduli[2];       // section moduli written after them when given
+    int nshear_areas;
+    Prop shear_areas[2];  // shear areas written after the moduli when given
     int nea;              // end actions per member
     Check check[12];      // what each is checked as
     Kind kind[12];        // force or moment

@@ -131,7 +131,7 @@ Model read_input_file(const std::string& path)
         mb.name = std::to_string(i);
         std::array<double, prop_count> p{};
         if (s.type == Type::beam) {
-            std::vector<double> v = r.read("member", 0, 4);
+            std::vector<double> v = r.read("member", 0, 4 + t.nshear_areas, t.nshear_areas);
             x += v[0];
             s.joints.push_back({std::to_string(i + 1), x, 0, 0});
             mb.jj = i;
@@ -139,10 +139,13 @@ Model read_input_file(const std::string& path)
             p[Ix] = v[1];
             p[A] = v[2];
             p[Sx] = v[3];
+            for (int k = 0; k < t.nshear_areas; ++k)
+                p[t.shear_areas[k]] = v[4 + static_cast<size_t>(k)];
             p[E] = beam_E;
             p[Fy] = beam_Fy;
         } else {
-            std::vector<double> v = r.read("member", 2, t.nprops + t.nmoduli, t.nmoduli);
+            int trailing = t.nmoduli + t.nshear_areas;
+            std::vector<double> v = r.read("member", 2, t.nprops + trailing, trailing);
             mb.jj = static_cast<int>(v[0]);
             mb.jk = static_cast<int>(v[1]);
             r.check("member", mb.jj, 1, nj);
@@ -151,6 +154,8 @@ Model read_input_file(const std::string& path)
                 p[t.record[k]] = v[2 + static_cast<size_t>(k)];
             for (int k = 0; k < t.nmoduli; ++k)
                 p[t.moduli[k]] = v[2 + static_cast<size_t>(t.nprops + k)];
+            for (int k = 0; k < t.nshear_areas; ++k)
+                p[t.shear_areas[k]] = v[2 + static_cast<size_t>(t.nprops + t.nmoduli + k)];
         }
         mb.section = section_of(s, p);
         s.members.push_back(mb);

@@ -63,12 +63,13 @@ std::string model_file_text(const Model& s)
     if (s.type == Type::beam)
         keys.insert(keys.end(), {E, Fy});
     keys.insert(keys.end(), t.moduli, t.moduli + t.nmoduli);
+    keys.insert(keys.end(), t.shear_areas, t.shear_areas + t.nshear_areas);
     keys.push_back(unit_weight);
     for (const Section& sec : s.sections) {
         out += key(sec.name) + " = {";
         bool first = true;
         for (Prop p : keys) {
-            bool optional = p == unit_weight || p == Sx || p == Sy || p == Sz;
+            bool optional = p == unit_weight || p == Sx || p == Sy || p == Sz || p == Awy || p == Awz || p == Aw;
             if (optional && sec.p[p] == 0 && !(s.type == Type::beam && p == Sx))
                 continue;
             out += std::string(first ? " " : ", ") + props[p].key + " = " +
