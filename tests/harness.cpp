@@ -143,12 +143,17 @@ void expect_stop_on(const Analysis& a, const std::string& line)
     EXPECT_TRUE(a.htm.ends_with("\nERROR\t" + line + "\n" + footer));
 }
 
-std::string example_input(const std::string& stem)
+std::string example_text(const std::string& path)
 {
-    std::ifstream in(std::string(EXAMPLES_DIR) + "/" + stem + "/" + stem + ".in");
+    std::ifstream in(std::string(EXAMPLES_DIR) + "/" + path);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::string example_input(const std::string& stem)
+{
+    return example_text(stem + "/" + stem + ".in");
 }
 
 const std::string pass_mark = "<B><FONT COLOR=\"green\" FACE=\"Times New Roman\"> pass";

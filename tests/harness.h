@@ -73,6 +73,8 @@ void expect_stop_on(const Analysis& a, const std::string& line);
 
 // The input of a shipped example, examples/<stem>/<stem>.in.
 std::string example_input(const std::string& stem);
+// A shipped file, by its path under examples/.
+std::string example_text(const std::string& path);
 
 // Report markup that tests hold whole lines against.
 extern const std::string pass_mark; // "<B><FONT COLOR=..green..> pass"

@@ -247,3 +247,35 @@ members = [{ member = "AB", kind = "uniform", direction = "y", w = -10 }]
 }
 
 } // namespace
+
+namespace {
+
+// Column colB1 of the shipped SI building frame under the limit-state
+// factors the example once had: its compression and its foot's moment each
+// pass alone, together they fail: fa/Fa + Cm fb/((1 - fa/F'e) Fb) with F'e
+// in the frame's plane (rx = 103 mm, K = 1.2, L = 4 m, E = 200000 MPa).
+TEST(QuillmarkAlong, BeamColumnFailsWhereEachActionPasses)
+{
+    std::string model = qmtest::example_text("quillmark/building_si.toml");
+    model = model.substr(0, model.find("[combinations]")) + "[combinations]\nULS = { dead = 1.35, live = 1.05, wind = 1.5 }\n";
+    qmtest::ProgramDir dir;
+    qmtest::RunResult r = qmtest::run_model(dir, model);
+    EXPECT_EQ(r.status, 2) << r.console;
+    std::string env = dir.read("m.envelope.csv");
+    std::vector<std::string> comp = csv_row(env, "colB1,compression,"), bend = csv_row(env, "colB1,moment,"),
+                             both = csv_row(env, "colB1,combined,");
+    ASSERT_FALSE(both.empty()) << env;
+    EXPECT_EQ(comp[5], "start");
+    EXPECT_EQ(bend[5], "start");
+    EXPECT_EQ(both[5], "start");
+    EXPECT_GT(field(comp, 2), 1); // each passes alone
+    EXPECT_GT(field(bend, 2), 1);
+    const double pi = 3.14159, E = 200000, A = 10600, s = 1.2 * 4000 / 103.0;
+    double P = field(comp, 3) * 1000, fa_Fe = P / (A * 12 * pi * pi * E / (23 * s * s));
+    double value = 1 / field(comp, 2) + 0.85 * (1 / field(bend, 2)) / (1 - fa_Fe);
+    EXPECT_NEAR(field(both, 3), value, 2e-3);
+    EXPECT_GT(value, 1.04);
+    EXPECT_EQ(both[7], "fails");
+}
+
+} // namespace
