@@ -23,8 +23,8 @@ code_lines() { sed -n 's/^    //p' "$1"; }
 # Where a line runs: "source" (the source tree), "home", or "skip: why".
 place_of() {
     case "$1" in
-        "cmake --workflow --preset demo"* | "cmake --install build"*) echo source ;;
-        "cmake --workflow --preset test"*) echo "skip: CI runs the tests before this" ;;
+        "cmake --workflow --preset demo"* | "tools/setup.sh demo"* | "cmake --install build"*) echo source ;;
+        "cmake --workflow --preset test"* | "tools/setup.sh test"*) echo "skip: CI runs the tests before this" ;;
         "cmake --workflow --preset package"* | "sudo apt-get "*) echo "skip: the package check of .ci/run" ;;
         "cmake --workflow --preset fuzz"* | "fuzz/run.sh "*) echo "skip: the fuzz step of .ci/run" ;;
         "cmake --workflow --preset sanitize"* | "cmake --workflow --preset benchmark"*) echo "skip: a build of its own" ;;
