@@ -9,23 +9,26 @@ namespace {
 // Rolled shapes, inches and ksi: bending about member z is about the strong
 // axis (the vertical plane of a beam, the x-y plane of a column), about
 // member y the weak one.
+// The web d*tw takes the shear along the web, the flanges 2*bf*tf the shear
+// across it. A beam's floor braces it against buckling sideways.
 struct Shape {
     const char* name;
-    double A, J, strong_I, weak_I, strong_r, weak_r, strong_S, weak_S;
+    double A, J, strong_I, weak_I, strong_r, weak_r, strong_S, weak_S, web, flanges;
+    bool beam;
 };
 
-const Shape w14x211 = {"W14x211", 62.0, 44.6, 2660, 1030, 6.55, 4.07, 338, 130};
-const Shape w14x145 = {"W14x145", 42.7, 15.2, 1710, 677, 6.33, 3.98, 232, 87.3};
-const Shape w14x90 = {"W14x90", 26.5, 4.06, 999, 362, 6.14, 3.70, 143, 49.9};
-const Shape w21x44 = {"W21x44", 13.0, 0.770, 843, 20.7, 8.06, 1.26, 81.6, 6.37};
-const Shape w18x35 = {"W18x35", 10.3, 0.506, 510, 15.3, 7.04, 1.22, 57.6, 5.12};
+const Shape w14x211 = {"W14x211", 62.0, 44.6, 2660, 1030, 6.55, 4.07, 338, 130, 15.4, 49.3, false};
+const Shape w14x145 = {"W14x145", 42.7, 15.2, 1710, 677, 6.33, 3.98, 232, 87.3, 10.1, 33.8, false};
+const Shape w14x90 = {"W14x90", 26.5, 4.06, 999, 362, 6.14, 3.70, 143, 49.9, 6.16, 20.6, false};
+const Shape w21x44 = {"W21x44", 13.0, 0.770, 843, 20.7, 8.06, 1.26, 81.6, 6.37, 7.25, 5.85, true};
+const Shape w18x35 = {"W18x35", 10.3, 0.506, 510, 15.3, 7.04, 1.22, 57.6, 5.12, 5.31, 5.10, true};
 
 // Loads, kip/ft^2 of floor, and the wind's pressure on the face at x = 0.
 constexpr double floor_dead = 0.075, roof_dead = 0.040, floor_live = 0.050, roof_live = 0.020, wind = 0.025;
 
 void add(std::string& out, const char* format, auto... values)
 {
-    char line[256];
+    char line[512];
     std::snprintf(line, sizeof line, format, values...);
     out += line;
 }
@@ -60,12 +63,14 @@ std::string building_model(const Building& b)
     out += "# fixed at its base; floor slabs span along z onto the beams along x.\n";
     add(out, "title = \"Building frame %dx%d bays, %d storeys\"\n", b.bays_x, b.bays_z, b.storeys);
     out += "type = \"space_frame\"\nunits = \"US\"\n\n";
-    out += "# in^2, in^4, in^3, in, ksi; unit weight in kip/ft^3.\n[sections]\n";
+    out += "# in^2, in^4, in^3, in, ksi; unit weight in kip/ft^3. The floor deck braces the beams\n"
+           "# sideways every 5 ft.\n[sections]\n";
     for (const Shape* s : {&w14x211, &w14x145, &w14x90, &w21x44, &w18x35})
         add(out,
             "%s = { A = %g, J = %g, Iy = %g, Iz = %g, E = 29000, G = 11200, Fy = 50, rx = %g, ry = %g, Sy = %g, "
-            "Sz = %g, unit_weight = 0.49 }\n",
-            s->name, s->A, s->J, s->weak_I, s->strong_I, s->strong_r, s->weak_r, s->weak_S, s->strong_S);
+            "Sz = %g, Awy = %g, Awz = %g, unit_weight = 0.49%s }\n",
+            s->name, s->A, s->J, s->weak_I, s->strong_I, s->strong_r, s->weak_r, s->weak_S, s->strong_S, s->web,
+            s->flanges, s->beam ? ", unbraced = { y = 5 }" : "");
 
     out += "\n# ft; y upwards.\n[joints]\n";
     for (int f = 0; f <= b.storeys; ++f)
