@@ -136,8 +136,8 @@ void Report::head()
     out_ += "<p>The drawing: <a href=\"forces.svg\">forces.svg</a> (loads, deflected shape, moment, shear and axial "
             "force diagrams); the actions and deflections along every member: <a href=\"forces.csv\">forces.csv</a>";
     if (o_.classic.completed)
-        out_ += std::string("; ") + t.program + "'s report of the same combination, in its own units (kips, inches) "
-                "and checked at the member ends: <a href=\"" + t.stem + ".htm\">" + t.stem + ".htm</a>";
+        out_ += std::string("; ") + t.program + "'s report of the same combination, in that program's own units and "
+                "checked at the member ends: <a href=\"" + t.stem + ".htm\">" + t.stem + ".htm</a>";
     else if (o_.classic.ran)
         out_ += std::string("; ") + t.program + " stopped: " + html_escape(o_.classic.error);
     else

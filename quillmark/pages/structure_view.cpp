@@ -192,7 +192,7 @@ void draw_structure(Svg& svg, LabelSpace& labels, const StructureView& v, const 
 void draw_heading(Svg& svg, double top, double width, const std::string& title, const std::string& note)
 {
     svg.line({10, top + 2}, {width - 10, top + 2}, "stroke=\"#bbb\"");
-    svg.text({20, top + 20}, title, "class=\"panel\" font-size=\"15\" font-weight=\"bold\" fill=\"" + std::string(ink) + "\"");
+    svg.text({20, top + 20}, title, "class=\"heading\" font-size=\"15\" font-weight=\"bold\" fill=\"" + std::string(ink) + "\"");
     if (!note.empty())
         svg.text({width - 20, top + 20}, note, "font-size=\"12\" fill=\"#444\"", "end");
 }
