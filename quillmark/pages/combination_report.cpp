@@ -5,43 +5,12 @@
 
 #include "file/unit_sense.h"
 #include "pages/envelope.h"
+#include "pages/standing.h"
 #include "pages/text.h"
 
 namespace quill {
 
 namespace {
-
-bool limit_fails(const Model& s, int c, const Deflection& d)
-{
-    return s.deflection.applies_to(c) && d.delta > 0 && d.span_ratio < s.deflection.limit;
-}
-
-// The member's least ratio in this combination over its checks (and its
-// deflection limit, as (L/delta)/limit), and whether anything fails.
-struct Standing {
-    int member;
-    double least;
-    bool checked, failing;
-};
-
-Standing standing_of(const Model& s, int c, const MemberVerdict& v, int i)
-{
-    Standing st = {i, 0, false, false};
-    auto take = [&](double r) {
-        st.least = st.checked ? std::min(st.least, r) : r;
-        st.checked = true;
-    };
-    for (const Demand& d : v.check)
-        if (d.made) {
-            take(d.ratio);
-            st.failing = st.failing || fails(d);
-        }
-    if (s.deflection.applies_to(c) && v.deflection.delta > 0) {
-        take(v.deflection.span_ratio / s.deflection.limit);
-        st.failing = st.failing || limit_fails(s, c, v.deflection);
-    }
-    return st;
-}
 
 std::string member_cells(const Model& s, int i)
 {
@@ -91,20 +60,9 @@ private:
 
 std::string Report::write()
 {
-    size_t m = s_.members.size();
-    for (size_t i = 1; i <= m; ++i)
-        order_.push_back(standing_of(s_, c_, o_.members[i], static_cast<int>(i)));
-    std::stable_sort(order_.begin(), order_.end(), [](const Standing& a, const Standing& b) {
-        if (a.failing != b.failing)
-            return a.failing;
-        if (a.checked != b.checked)
-            return a.checked;
-        return a.least < b.least;
-    });
-    size_t failing = static_cast<size_t>(std::count_if(order_.begin(), order_.end(), [](const Standing& st) {
-        return st.failing;
-    }));
-    listed_ = std::min(order_.size(), failing + members_listed);
+    Standings st = standings(s_, c_, o_);
+    order_ = std::move(st.order);
+    listed_ = st.listed;
     head();
     notes();
     checks();
@@ -142,8 +100,7 @@ void Report::head()
         out_ += std::string("; ") + t.program + " stopped: " + html_escape(o_.classic.error);
     else
         out_ += std::string("; the model is beyond the capacity of ") + t.program + ", so this is the only report";
-    out_ += ".</p>\n<p><a href=\"forces.svg\"><img src=\"forces.svg\" alt=\"forces of " + html_escape(comb.name) +
-            "\" style=\"max-width:100%;max-height:40em\"></a></p>\n";
+    out_ += ".</p>\n";
     size_t failing = static_cast<size_t>(std::count_if(order_.begin(), order_.end(), [&](const Standing& st) {
         return st.failing && !s_.members[static_cast<size_t>(st.member) - 1].dummy;
     }));

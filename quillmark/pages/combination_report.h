@@ -17,9 +17,6 @@
 
 namespace quill {
 
-// Members beyond the failing ones that a per-member table lists.
-inline constexpr size_t members_listed = 200;
-
 std::string report_htm(const Model& s, int c, const CombinationOutcome& o);
 
 } // namespace quill

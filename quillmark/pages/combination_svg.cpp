@@ -5,6 +5,7 @@
 
 #include "pages/diagram.h"
 #include "pages/load_arrows.h"
+#include "pages/standing.h"
 #include "pages/text.h"
 
 namespace quill {
@@ -14,6 +15,9 @@ namespace {
 const char* const deflected_ink = "#c2185b";
 
 struct ActionPanel {
+    // Panels of one group share their scale: a space frame's two moments,
+    // its two shears.
+    int group;
     const char* title;
     Piecewise SpanActions::*f;
     DiagramStyle style;
@@ -23,22 +27,27 @@ struct ActionPanel {
 // in tension (Mz's on member -y, My's on member +z), a shear or an axial
 // force to the side of its positive values.
 const ActionPanel moment_z = {
+    .group = 0,
     .title = "bending moment Mz, drawn on the tension side",
     .f = &SpanActions::Mz,
     .style = {.axis = 1, .sense = -1, .quantity = Quantity::moment, .colour = "#1565c0", .name = "Mz", .magnitudes = true}};
 const ActionPanel moment_y = {
+    .group = 0,
     .title = "bending moment My, drawn on the tension side",
     .f = &SpanActions::My,
     .style = {.axis = 2, .sense = 1, .quantity = Quantity::moment, .colour = "#0d47a1", .name = "My", .magnitudes = true}};
 const ActionPanel shear_y = {
+    .group = 1,
     .title = "shear force Vy, positive towards member +y",
     .f = &SpanActions::Vy,
     .style = {.axis = 1, .sense = 1, .quantity = Quantity::force, .colour = "#2e7d32", .name = "Vy"}};
 const ActionPanel shear_z = {
+    .group = 1,
     .title = "shear force Vz, positive towards member +z",
     .f = &SpanActions::Vz,
     .style = {.axis = 2, .sense = 1, .quantity = Quantity::force, .colour = "#1b5e20", .name = "Vz"}};
 const ActionPanel axial = {
+    .group = 2,
     .title = "axial force N, tension positive (towards member +y)",
     .f = &SpanActions::N,
     .style = {.axis = 1, .sense = 1, .quantity = Quantity::force, .colour = "#e65100", .name = "N"}};
@@ -69,13 +78,15 @@ qm::Vec displacement(const StructureView& v, const Solution& sol, int i, const S
 // at about a tenth of the structure's size, the factor rounded to two
 // significant figures; the largest displacement written where it is.
 void draw_deflected(Svg& svg, LabelSpace& labels, const StructureView& v, const Frame& f, const Solution& sol,
-                    const std::vector<SpanActions>& along, double& factor)
+                    const std::vector<SpanActions>& along, const std::vector<bool>& drawn, double& factor)
 {
     const Model& s = v.model();
     std::vector<std::vector<double>> at(along.size());
     double largest = 0, where_s = 0;
     int where = 0;
     for (size_t i = 1; i < along.size(); ++i) {
+        if (!drawn[i])
+            continue;
         at[i] = stations(along[i], 12);
         for (double x : at[i]) {
             double d = qm::length(displacement(v, sol, static_cast<int>(i), along[i], x));
@@ -95,6 +106,8 @@ void draw_deflected(Svg& svg, LabelSpace& labels, const StructureView& v, const 
     svg.open("class=\"deflected\" fill=\"none\" stroke=\"" + std::string(deflected_ink) + "\" stroke-width=\"" +
              (s.members.size() > 200 ? "0.9" : "1.8") + "\" stroke-dasharray=\"6 3\"");
     for (size_t i = 1; i < along.size(); ++i) {
+        if (!drawn[i])
+            continue;
         std::vector<Px> p;
         for (double x : at[i])
             p.push_back(f.at(v.project(v.at(static_cast<int>(i), x) +
@@ -128,7 +141,13 @@ std::string forces_svg(const Model& s, int c, const CombinationOutcome& o, const
     std::string factors;
     for (auto [k, f] : comb.factors)
         factors += (factors.empty() ? "" : " + ") + fmt("%g", f) + " " + s.cases[static_cast<size_t>(k)].name;
-    draw_title(svg, s, "combination " + comb.name + " = " + factors + " (quillmark's own analysis)", units_line(s));
+    Standings st = standings(s, c, o);
+    std::vector<bool> drawn = members_drawn(s, st);
+    std::string what = "combination " + comb.name + " = " + factors + " (quillmark's own analysis)";
+    if (s.members.size() > members_drawn_in_full)
+        what += "; loads and diagrams of the " + std::to_string(st.listed) + " members closest to failing of " +
+                std::to_string(s.members.size()) + " (forces.csv: every member)";
+    draw_title(svg, s, what, units_line(s));
     draw_length_scale(svg, s, panels.frame(0, first), {panels.width() - 24, 66});
 
     int k = 0;
@@ -138,7 +157,7 @@ std::string forces_svg(const Model& s, int c, const CombinationOutcome& o, const
         svg.open("class=\"panel\" id=\"loads\"");
         draw_heading(svg, panels.top(k, first), panels.width(), "loads of " + comb.name + ", factored", "");
         draw_structure(svg, labels, v, f, true);
-        draw_loads(svg, labels, v, f, c, std::min(34.0, panels.ordinate()));
+        draw_loads(svg, labels, v, f, c, std::min(34.0, panels.ordinate()), drawn);
         svg.close();
     }
     ++k;
@@ -148,19 +167,27 @@ std::string forces_svg(const Model& s, int c, const CombinationOutcome& o, const
         svg.open("class=\"panel\" id=\"deflected\"");
         double factor = 0;
         draw_structure(svg, labels, v, f, false);
-        draw_deflected(svg, labels, v, f, o.solution, along, factor);
+        draw_deflected(svg, labels, v, f, o.solution, along, drawn, factor);
         draw_heading(svg, panels.top(k, first), panels.width(), "deflected shape",
                      factor > 0 ? "displacements drawn \xc3\x97 " + fmt("%g", factor) : "no displacement");
         svg.close();
     }
+    std::vector<std::vector<MemberDiagram>> diagrams;
+    double most[3] = {0, 0, 0};
     for (const ActionPanel* a : actions) {
+        std::vector<MemberDiagram>& d = diagrams.emplace_back();
+        for (size_t i = 1; i < along.size(); ++i)
+            if (drawn[i])
+                d.push_back(diagram_of(static_cast<int>(i), along[i].*(a->f)));
+        most[a->group] = std::max(most[a->group], largest_ordinate(d));
+    }
+    for (size_t n = 0; n < actions.size(); ++n) {
+        const ActionPanel* a = actions[n];
+        const std::vector<MemberDiagram>& d = diagrams[n];
         ++k;
         LabelSpace labels;
         Frame f = panels.frame(k, first);
-        std::vector<MemberDiagram> d;
-        for (size_t i = 1; i < along.size(); ++i)
-            d.push_back(diagram_of(static_cast<int>(i), along[i].*(a->f)));
-        double most = largest_ordinate(d), per = most > 0 ? panels.ordinate() / most : 0;
+        double per = most[a->group] > 0 ? panels.ordinate() / most[a->group] : 0;
         svg.open(std::string("class=\"panel\" id=\"") + a->style.name + "\"");
         draw_heading(svg, panels.top(k, first), panels.width(),
                      std::string(a->title) + " (" + s.units->unit(a->style.quantity) + ")",

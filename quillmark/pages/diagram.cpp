@@ -11,6 +11,7 @@ namespace {
 
 constexpr int curve_points = 16;    // inside a piece that is not straight
 constexpr size_t labels_tried = 600; // per panel: a large model's largest values
+constexpr size_t crowded = 100;      // members in a panel beyond which their ends go unlabelled
 
 bool straight(const Piece& p)
 {
@@ -128,6 +129,11 @@ void draw_diagrams(Svg& svg, LabelSpace& labels, const StructureView& v, const F
             return a.l->peak;
         return std::fabs(a.l->value) > std::fabs(b.l->value);
     });
+    // Many members: their peaks alone, the largest first.
+    if (d.size() > crowded) {
+        order.erase(std::remove_if(order.begin(), order.end(), [](const Placed& p) { return !p.l->peak; }), order.end());
+        order.resize(std::min(order.size(), labels_tried / 4));
+    }
     if (order.size() > labels_tried)
         order.resize(labels_tried);
     Quantity q = style.quantity;
@@ -164,6 +170,8 @@ void draw_diagrams(Svg& svg, LabelSpace& labels, const StructureView& v, const F
         double value = std::fabs(l.value) <= 1e-9 * most ? 0.0 : l.value;
         double shown = s.units->from_internal(q, value);
         std::string text = fmt("%.4g", style.magnitudes ? std::fabs(shown) : shown == 0 ? 0.0 : shown);
+        if (value == 0) // nothing to read: a pin's moment
+            continue;
         if (std::any_of(written.begin(), written.end(), [&](const Written& w) {
                 return w.text == text && std::hypot(w.at.x - end.x, w.at.y - end.y) < 40;
             }))

@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <cmath>
 
 #include "pages/diagram.h"
 #include "pages/envelope.h"
+#include "pages/standing.h"
 #include "pages/text.h"
 
 namespace quill {
@@ -10,10 +12,13 @@ namespace {
 
 // One axis's envelope along every member: the largest and the smallest
 // moment at each station, each curve labelled at its peak.
-std::vector<MemberDiagram> envelope_curves(const Model& s, const Envelope& e, int axis, bool largest)
+std::vector<MemberDiagram> envelope_curves(const Model& s, const Envelope& e, int axis, bool largest,
+                                           const std::vector<bool>& drawn)
 {
     std::vector<MemberDiagram> out;
     for (size_t i = 1; i <= s.members.size(); ++i) {
+        if (!drawn[i])
+            continue;
         const MomentEnvelope& m = e.member[i].moments;
         const std::vector<double>& x = largest ? m.hi[axis] : m.lo[axis];
         if (x.empty() || !std::isfinite(x.front()))
@@ -51,6 +56,26 @@ const EnvelopePanel about_y = {
     .hi = {.axis = 2, .sense = 1, .quantity = Quantity::moment, .colour = "#c62828", .name = "My largest", .magnitudes = true},
     .lo = {.axis = 2, .sense = 1, .quantity = Quantity::moment, .colour = "#1565c0", .name = "My smallest", .magnitudes = true}};
 
+// A large model's envelope draws the members that come closest to failing
+// in any combination.
+std::vector<bool> envelope_drawn(const Model& s, const Envelope& e)
+{
+    std::vector<bool> drawn(s.members.size() + 1, s.members.size() <= members_drawn_in_full);
+    drawn[0] = false;
+    if (s.members.size() <= members_drawn_in_full)
+        return drawn;
+    std::vector<int> order;
+    for (size_t i = 1; i <= s.members.size(); ++i)
+        if (e.member[i].least_check >= 0)
+            order.push_back(static_cast<int>(i));
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return e.member[static_cast<size_t>(a)].least < e.member[static_cast<size_t>(b)].least;
+    });
+    for (size_t n = 0; n < order.size() && n < members_listed; ++n)
+        drawn[static_cast<size_t>(order[n])] = true;
+    return drawn;
+}
+
 std::vector<const EnvelopePanel*> envelope_panels(Type t)
 {
     switch (t) {
@@ -72,7 +97,12 @@ std::string envelope_svg(const Model& s, const Envelope& e)
     const double first = 84;
     int count = std::max<int>(1, static_cast<int>(list.size()));
     Svg svg(panels.width(), first + count * panels.height() + 16);
-    draw_title(svg, s, "envelope of all combinations (" + std::to_string(s.combinations.size()) + ")", units_line(s));
+    std::vector<bool> drawn = envelope_drawn(s, e);
+    std::string what = "envelope of all combinations (" + std::to_string(s.combinations.size()) + ")";
+    if (s.members.size() > members_drawn_in_full)
+        what += "; the " + std::to_string(members_listed) + " members closest to failing of " +
+                std::to_string(s.members.size()) + " (the envelope's CSV file: every member)";
+    draw_title(svg, s, what, units_line(s));
     draw_length_scale(svg, s, panels.frame(0, first), {panels.width() - 24, 66});
     if (list.empty()) {
         LabelSpace labels;
@@ -84,7 +114,8 @@ std::string envelope_svg(const Model& s, const Envelope& e)
         const EnvelopePanel& p = *list[k];
         LabelSpace labels;
         Frame f = panels.frame(static_cast<int>(k), first);
-        std::vector<MemberDiagram> hi = envelope_curves(s, e, p.axis, true), lo = envelope_curves(s, e, p.axis, false);
+        std::vector<MemberDiagram> hi = envelope_curves(s, e, p.axis, true, drawn),
+                                   lo = envelope_curves(s, e, p.axis, false, drawn);
         double most = std::max(largest_ordinate(hi), largest_ordinate(lo)), per = most > 0 ? panels.ordinate() / most : 0;
         svg.open(std::string("class=\"panel\" id=\"") + (p.axis == 1 ? "Mz" : "My") + "\"");
         draw_heading(svg, panels.top(static_cast<int>(k), first), panels.width(),

@@ -218,7 +218,7 @@ void LoadDrawing::member_load(const MemberLoad& l, const std::string& from, int 
         break;
     }
     case LoadKind::point: {
-        Px head = mid, tail = {head.x - (1.2 * rows + 0.6) * arrow_ * dir.x, head.y - (1.2 * rows + 0.6) * arrow_ * dir.y};
+        Px head = mid, tail = {head.x - (1.2 * rows + 1.4) * arrow_ * dir.x, head.y - (1.2 * rows + 1.4) * arrow_ * dir.y};
         svg_.arrow(tail, head, "stroke-width=\"2\"");
         label(svg_, labels_, {tail.x - 6 * dir.x, tail.y - 6 * dir.y + (dir.y > 0.5 ? -2 : 9)},
               magnitude(s_, Quantity::force, w1));
@@ -242,7 +242,8 @@ void LoadDrawing::member_load(const MemberLoad& l, const std::string& from, int 
 
 } // namespace
 
-void draw_loads(Svg& svg, LabelSpace& labels, const StructureView& v, const Frame& f, int combination, double arrow)
+void draw_loads(Svg& svg, LabelSpace& labels, const StructureView& v, const Frame& f, int combination, double arrow,
+                const std::vector<bool>& drawn)
 {
     const Model& s = v.model();
     const Combination& c = s.combinations[static_cast<size_t>(combination)];
@@ -254,7 +255,10 @@ void draw_loads(Svg& svg, LabelSpace& labels, const StructureView& v, const Fram
         draw.joint_loads(combined.joint[j], static_cast<int>(j));
     // A member's distributed loads stand in rows, one beyond the other.
     std::vector<std::vector<FactoredLoad>> loads = factored_loads(s, c);
-    for (const std::vector<FactoredLoad>& on : loads) {
+    for (size_t i = 1; i < loads.size(); ++i) {
+        if (!drawn[i])
+            continue;
+        const std::vector<FactoredLoad>& on = loads[i];
         auto spread = [](const FactoredLoad& l) {
             return l.l.kind == LoadKind::uniform || l.l.kind == LoadKind::linear;
         };

@@ -11,7 +11,11 @@
 
 namespace quill {
 
-// `arrow`: the length of the largest arrow, pixels.
-void draw_loads(Svg& svg, LabelSpace& labels, const StructureView& v, const Frame& f, int combination, double arrow);
+#include <vector>
+
+// `arrow`: the length of the largest arrow, pixels; `drawn`: the members
+// whose loads are drawn (1-based).
+void draw_loads(Svg& svg, LabelSpace& labels, const StructureView& v, const Frame& f, int combination, double arrow,
+                const std::vector<bool>& drawn);
 
 } // namespace quill

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "loads/member_loads.h"
+#include "pages/standing.h"
 #include "pages/text.h"
 
 namespace quill {
@@ -157,10 +158,20 @@ void draw_structure(Svg& svg, LabelSpace& labels, const StructureView& v, const 
     bool many = s.members.size() > 200;
     svg.open("class=\"members\" stroke=\"" + std::string(many ? "#777" : "#555") + "\" stroke-width=\"" +
              (many ? "0.8" : "2") + "\" stroke-linecap=\"round\"");
-    for (size_t i = 1; i <= s.members.size(); ++i) {
-        const Member& m = s.members[i - 1];
-        svg.line(f.at(v.project(v.joint(m.jj))), f.at(v.project(v.joint(m.jk))),
-                 "data-member=\"" + html_escape(m.name) + "\"");
+    if (s.members.size() > members_drawn_in_full) {
+        // Too many to tell apart: one path, without their names.
+        std::string d;
+        for (const Member& m : s.members) {
+            Px a = f.at(v.project(v.joint(m.jj))), b = f.at(v.project(v.joint(m.jk)));
+            d += "M" + px(a.x) + " " + px(a.y) + "L" + px(b.x) + " " + px(b.y);
+        }
+        svg.raw("<path fill=\"none\" d=\"" + d + "\"/>\n");
+    } else {
+        for (size_t i = 1; i <= s.members.size(); ++i) {
+            const Member& m = s.members[i - 1];
+            svg.line(f.at(v.project(v.joint(m.jj))), f.at(v.project(v.joint(m.jk))),
+                     "data-member=\"" + html_escape(m.name) + "\"");
+        }
     }
     svg.close();
     draw_supports(svg, v, f);
