@@ -64,13 +64,7 @@ std::vector<bool> envelope_drawn(const Model& s, const Envelope& e)
     drawn[0] = false;
     if (s.members.size() <= members_drawn_in_full)
         return drawn;
-    std::vector<int> order;
-    for (size_t i = 1; i <= s.members.size(); ++i)
-        if (e.member[i].least_check >= 0)
-            order.push_back(static_cast<int>(i));
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return e.member[static_cast<size_t>(a)].least < e.member[static_cast<size_t>(b)].least;
-    });
+    std::vector<int> order = members_by_least(s, e);
     for (size_t n = 0; n < order.size() && n < members_listed; ++n)
         drawn[static_cast<size_t>(order[n])] = true;
     return drawn;
