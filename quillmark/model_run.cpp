@@ -22,6 +22,7 @@
 #include "pages/combination_pages.h"
 #include "pages/envelope.h"
 #include "pages/text.h"
+#include "pages/whole_files.h"
 #include "progress.h"
 #include "run/output_file.h"
 
@@ -106,30 +107,6 @@ void remove_classic_files(const Model& s, const fs::path& dir)
         std::error_code ec;
         fs::remove(dir / (std::string(s.t().stem) + ext), ec);
     }
-}
-
-// The envelope's files, each written whole under a temporary name and
-// renamed when all are complete.
-bool write_envelope(const std::vector<std::pair<fs::path, std::string>>& files)
-{
-    std::vector<std::unique_ptr<qm::OutputFile>> out;
-    for (const auto& [p, text] : files) {
-        out.push_back(std::make_unique<qm::OutputFile>());
-        if (!out.back()->open(p.string()))
-            return false;
-        std::fwrite(text.data(), 1, text.size(), out.back()->file());
-        if (!out.back()->close())
-            return false;
-    }
-    for (size_t k = 0; k < out.size(); ++k)
-        if (!out[k]->commit()) {
-            for (size_t j = 0; j < k; ++j) {
-                std::error_code ec;
-                fs::remove(files[j].first, ec);
-            }
-            return false;
-        }
-    return true;
 }
 
 bool fits_classic(const Model& s)
@@ -325,16 +302,18 @@ int run_model(const std::string& path)
                               r.classic.disagreement + " (ill-conditioned equations)");
     finish_envelope(e, s);
     std::string link = folder.filename().string();
-    bool written = write_envelope({{csv, envelope_csv(s, runs, e)},
-                                   {htm, envelope_htm(s, runs, e, link, svg.filename().string())},
-                                   {svg, envelope_svg(s, e)}});
+    std::string unwritten;
+    bool written = write_whole_files({{csv, envelope_csv(s, runs, e)},
+                                      {htm, envelope_htm(s, runs, e, link, svg.filename().string())},
+                                      {svg, envelope_svg(s, e)}},
+                                     unwritten);
     progress.finish();
     for (const std::string& n : notes)
         std::printf("%s\n", n.c_str());
     for (const std::string& l : lines)
         std::printf("%s", l.c_str());
     if (!written) {
-        std::printf("cannot write the envelope %s\n", csv.string().c_str());
+        std::printf("cannot write the envelope %s: %s\n", csv.string().c_str(), unwritten.c_str());
         return 1;
     }
     if (e.governing_member != 0)

@@ -40,21 +40,6 @@ void DrawingGeometry::place_joints()
             joint_[static_cast<size_t>(j)] = {joint(j - 1).x + s_.L[static_cast<size_t>(j - 1)], 0, 0};
 }
 
-// The projection onto the drawing plane. The axonometric view looks at the
-// structure from the front, the right and above; a grid lies flat in it, its
-// z axis standing up.
-Point DrawingGeometry::project(Vec p) const
-{
-    const double c = 0.8660254037844386, h = 0.5;
-    switch (layout_.view) {
-    case View::plane:
-    case View::beam: return {p.x, p.y};
-    case View::space: return {c * (p.x - p.z), p.y - h * (p.x + p.z)};
-    case View::grid: return {c * (p.x - p.y), p.z - h * (p.x + p.y)};
-    }
-    return {};
-}
-
 // The largest displacement drawn at about a tenth of the structure's size,
 // the factor rounded to two significant figures. Along a bending member the
 // end rotations and the member's own load displace it where its joints stay

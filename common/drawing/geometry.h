@@ -11,46 +11,14 @@
 // structure and its deflected shape, every point drawn finite.
 #pragma once
 
-#include <cmath>
 #include <vector>
 
 #include "drawing/layout.h"
+#include "drawing/projection.h"
 #include "model/model_core.h"
 #include "solver/solution.h"
 
 namespace qm {
-
-struct Vec {
-    double x = 0, y = 0, z = 0;
-};
-inline Vec operator+(Vec a, Vec b)
-{
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-inline Vec operator-(Vec a, Vec b)
-{
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-inline Vec operator*(double k, Vec a)
-{
-    return {k * a.x, k * a.y, k * a.z};
-}
-inline double dot(Vec a, Vec b)
-{
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-inline Vec cross(Vec a, Vec b)
-{
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-inline double length(Vec a)
-{
-    return std::sqrt(dot(a, a));
-}
-
-struct Point {
-    double u = 0, v = 0; // on the drawing plane, inches; v up
-};
 
 constexpr double page_width = 960; // pixels
 
@@ -70,7 +38,7 @@ public:
         return k == 0 ? 0.0 : a[static_cast<size_t>(s_.size.dofs_per_joint * (j - 1) + k)];
     }
 
-    Point project(Vec p) const;
+    Point project(Vec p) const { return qm::project(layout_.view, p); }
     double px(Point p) const { return left_ + (p.u - umin_) * inch_; }
     double py(Point p) const { return top_ + (vmax_ - p.v) * inch_; }
 

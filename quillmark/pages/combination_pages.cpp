@@ -1,26 +1,11 @@
 #include "pages/combination_pages.h"
 
-#include <cstdio>
-
+#include "pages/combination_report.h"
+#include "pages/combination_svg.h"
 #include "pages/text.h"
-#include "run/output_file.h"
+#include "pages/whole_files.h"
 
 namespace quill {
-
-namespace {
-
-bool write_whole(const std::filesystem::path& p, const std::string& text, std::string& error)
-{
-    qm::OutputFile f;
-    if (!f.open(p.string()) || std::fwrite(text.data(), 1, text.size(), f.file()) != text.size() || !f.close() ||
-        !f.commit()) {
-        error = "cannot write " + p.string() + ": " + f.reason();
-        return false;
-    }
-    return true;
-}
-
-} // namespace
 
 std::string forces_csv(const Model& s, const std::vector<SpanActions>& along)
 {
@@ -104,9 +89,10 @@ std::string with_units_note(const std::string& htm, const Model& s, const std::s
 bool write_combination_pages(const Model& s, int c, const CombinationOutcome& o, const std::vector<SpanActions>& along,
                              const std::filesystem::path& dir, std::string& error)
 {
-    (void)c;
-    (void)o;
-    return write_whole(dir / "forces.csv", forces_csv(s, along), error);
+    return write_whole_files({{dir / "report.htm", report_htm(s, c, o)},
+                              {dir / "forces.svg", forces_svg(s, c, o, along)},
+                              {dir / "forces.csv", forces_csv(s, along)}},
+                             error);
 }
 
 } // namespace quill

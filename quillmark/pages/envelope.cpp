@@ -66,6 +66,18 @@ std::string ends_only_note(const Model& s, const std::vector<int>& members)
            " loads given as fixed-end actions, whose distribution along the member is not known";
 }
 
+std::vector<int> members_by_least(const Model& s, const Envelope& e)
+{
+    std::vector<int> order;
+    for (size_t i = 1; i <= s.members.size(); ++i)
+        if (e.member[i].least_check >= 0)
+            order.push_back(static_cast<int>(i));
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return e.member[static_cast<size_t>(a)].least < e.member[static_cast<size_t>(b)].least;
+    });
+    return order;
+}
+
 std::string envelope_check_name(const Model& s, int k)
 {
     return k == check_count ? "deflection" : check_label(s.type, static_cast<CheckName>(k));
@@ -273,13 +285,7 @@ std::string envelope_htm(const Model& s, const std::vector<CombinationOutcome>& 
 
     // Members by how close they come to failing: the failing and governing
     // ones first. A large model lists the closest only; the CSV file holds all.
-    std::vector<int> order;
-    for (size_t i = 1; i <= s.members.size(); ++i)
-        if (e.member[i].least_check >= 0)
-            order.push_back(static_cast<int>(i));
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return e.member[static_cast<size_t>(a)].least < e.member[static_cast<size_t>(b)].least;
-    });
+    std::vector<int> order = members_by_least(s, e);
     const size_t shown = 200;
     size_t listed = 0;
     out += "<h2>Members by how close they come to failing</h2>\n<table border=\"1\">\n"

@@ -65,6 +65,10 @@ void finish_envelope(Envelope& e, const Model& s);
 std::string bending_not_checked(const Model& s, const std::vector<int>& members);
 std::string ends_only_note(const Model& s, const std::vector<int>& members);
 
+// The members with a check, by how close they come to failing: the least
+// ratio first.
+std::vector<int> members_by_least(const Model& s, const Envelope& e);
+
 // The name of check k of the envelope (check_count: the deflection limit).
 std::string envelope_check_name(const Model& s, int k);
 
