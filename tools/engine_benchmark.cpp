@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -20,8 +21,11 @@
 #include <vector>
 
 #include "building_model.h"
+#include "equilibrium.h"
 #include "engine/analysis.h"
+#include "along/member_checks.h"
 #include "file/model_file.h"
+#include "loads/span_loads.h"
 
 namespace {
 
@@ -34,6 +38,8 @@ struct Size {
 
 const Size sizes[] = {
     {"1k", {.bays_x = 3, .bays_z = 3, .storeys = 10}},
+    // The office of the README: 637 joints, 1,596 members.
+    {"office", {.bays_x = 6, .bays_z = 6, .storeys = 12}},
     {"10k", {.bays_x = 8, .bays_z = 8, .storeys = 20}},
     {"100k", {.bays_x = 20, .bays_z = 20, .storeys = 38}},
     {"300k", {.bays_x = 30, .bays_z = 30, .storeys = 52}},
@@ -85,15 +91,38 @@ int run(const Size& z)
         for (const quill::Combination& c : s.combinations)
             combinations.push_back(quill::Engine::combine(s, c, cases));
         auto solved = Clock::now();
+        // The work along the members: every member of every combination
+        // followed between its ends and checked where its actions peak.
+        std::vector<quill::MemberAllowables> allowed(s.members.size() + 1);
+        for (size_t i = 1; i <= s.members.size(); ++i)
+            allowed[i] = quill::allowables_of(s, static_cast<int>(i));
+        size_t failing = 0;
+        for (size_t c = 0; c < s.combinations.size(); ++c) {
+            quill::SpanLoads loads = quill::span_loads(s, s.combinations[c]);
+            for (size_t i = 1; i <= s.members.size(); ++i) {
+                quill::SpanData d = quill::span_data(s, static_cast<int>(i), combinations[c], loads.member[i]);
+                quill::MemberVerdict v = quill::check_member(allowed[i], quill::actions_along(d));
+                failing += quill::fails(v.check[quill::combined]);
+            }
+        }
+        auto along = Clock::now();
+        double worst = 0, of_total = 0;
+        for (size_t c = 0; c < s.combinations.size(); ++c) {
+            qmtools::EquilibriumMiss miss = qmtools::equilibrium_miss(s, s.combinations[c], combinations[c]);
+            worst = std::max({worst, miss.force, miss.moment});
+            of_total = std::max(of_total, miss.of_resultant);
+        }
         auto span = [](Clock::time_point a, Clock::time_point b) {
             return std::chrono::duration<double>(b - a).count();
         };
         rusage u{};
         getrusage(RUSAGE_SELF, &u);
-        std::printf("%-9s %8d %7zu %7zu %8.2f %8.2f %10.3f %10.3f %8.3f %8.3f %9.0f\n", z.name, engine.equations(),
-                    s.joints.size(), s.members.size(), write, read, span(t0, stages.at[1].second),
+        std::printf("%-9s %8d %7zu %7zu %8.2f %8.2f %10.3f %10.3f %8.3f %8.3f %8.3f %9.0f %9.1e %9.1e\n", z.name,
+                    engine.equations(), s.joints.size(), s.members.size(), write, read, span(t0, stages.at[1].second),
                     span(stages.at[1].second, factored), span(factored, solved), span(t0, solved),
-                    static_cast<double>(u.ru_maxrss) / 1024);
+                    span(solved, along), static_cast<double>(u.ru_maxrss) / 1024, worst, of_total);
+        if (failing > 1000000000)
+            std::printf("(%zu)\n", failing); // keeps the work from being optimised away
     } catch (const quill::EngineStop& e) {
         std::printf("%s\n", e.message.c_str());
         return 1;
@@ -115,15 +144,17 @@ int main(int argc, char** argv)
             if (std::string(argv[a]) == z.name)
                 found = &z;
         if (!found) {
-            std::fprintf(stderr, "usage: engine_benchmark [1k|10k|100k|300k|1M ...]\n");
+            std::fprintf(stderr, "usage: engine_benchmark [1k|office|10k|100k|300k|1M|10k-flat|100k-flat|1M-flat ...]\n");
             return 1;
         }
         chosen.push_back(found);
     }
     if (chosen.empty())
         chosen = {&sizes[0], &sizes[1], &sizes[2]};
-    std::printf("%-9s %8s %7s %7s %8s %8s %10s %10s %8s %8s %9s\n", "size", "DOF", "joints", "members", "write s",
-                "read s", "assemble s", "factor s", "solve s", "engine s", "peak MB");
+    // balance: the reactions' miss over the largest single load; of total:
+    // their force's miss over the loads' resultant.
+    std::printf("%-9s %8s %7s %7s %8s %8s %10s %10s %8s %8s %8s %9s %9s %9s\n", "size", "DOF", "joints", "members", "write s",
+                "read s", "assemble s", "factor s", "solve s", "engine s", "along s", "peak MB", "balance", "of total");
     int status = 0;
     for (const Size* z : chosen) {
         std::fflush(stdout);

@@ -26,10 +26,19 @@ Solution solution_of(const Model& s, const Numbering& q, const std::vector<Axes>
                 u[6 * end + sd[k]] = r.D[static_cast<size_t>(ends[end])][k];
         Vector12 ul = to_member(axes[i], u);
         Matrix12 k = local_stiffness(s, static_cast<int>(i));
+        // The member's stiffness takes no force from a translation of it as
+        // a whole: with the start's translation taken off both ends first,
+        // the end actions carry no rounding of the joints' whole movement,
+        // which high in a tall building is many times its members' own.
+        Vector12 rel = ul;
+        for (int a3 = 0; a3 < 3; ++a3) {
+            rel[static_cast<size_t>(6 + a3)] -= ul[static_cast<size_t>(a3)];
+            rel[static_cast<size_t>(a3)] = 0;
+        }
         Vector12 a = l.fea[i];
         for (int p = 0; p < 12; ++p)
             for (int c = 0; c < 12; ++c)
-                a[p] += k[p][c] * ul[c];
+                a[p] += k[p][c] * rel[c];
         r.ends[i] = ul;
         r.actions[i] = a;
         Vector12 g = to_global(axes[i], a);
