@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <string>
 
 #include "along/member_checks.h"
@@ -282,6 +283,60 @@ TEST(FreeRotations, ThreeHingedBeamStops)
                 stop == "unstable structure: nothing holds joint A in direction rz" ||
                 stop == "unstable structure: nothing holds joint C in direction rz")
         << stop;
+}
+
+// ---------------------------------------------------------------------------
+// The shipped examples of pinned connections, soil springs and a settling
+// support, against the hand checks of their README.
+
+struct ShippedRun {
+    qmtest::RunResult result;
+    std::string envelope;
+};
+
+ShippedRun run_shipped(const qmtest::ProgramDir& dir, const std::string& name)
+{
+    std::filesystem::copy_file(std::string(EXAMPLES_DIR) + "/quillmark/" + name + ".toml",
+                               dir.path() + "/" + name + ".toml");
+    ShippedRun r{dir.run_with(QUILLMARK, {"run", name + ".toml"}), ""};
+    r.envelope = dir.read(name + ".envelope.csv");
+    return r;
+}
+
+double value_of(const std::string& csv, const std::string& row, size_t field)
+{
+    std::vector<std::string> f = qmtest::csv_row(csv, row);
+    EXPECT_GT(f.size(), field) << row;
+    return f.size() > field ? std::stod(f[field]) : NAN;
+}
+
+TEST(ShippedExamples, HandChecksOfTheirReadme)
+{
+    qmtest::ProgramDir dir;
+    ShippedRun frame = run_shipped(dir, "braced_frame");
+    EXPECT_EQ(frame.result.status, 0);
+    EXPECT_NE(frame.result.console.find("governing member beamAB1: combined ratio 1.242 at 12 ft in D+W\n"),
+              std::string::npos)
+        << frame.result.console;
+    EXPECT_NEAR(value_of(frame.envelope, "beamAB1,moment,", 3), 1.2 * 24 * 24 / 8, 1e-6);
+    EXPECT_NEAR(value_of(frame.envelope, "brace1,tension,", 3), 9.19, 0.005);
+
+    ShippedRun soil = run_shipped(dir, "soil_beam");
+    EXPECT_EQ(soil.result.status, 0);
+    double sum = 0;
+    for (int j = 0; j <= 8; ++j)
+        sum += value_of(soil.envelope, "1.35D+1.5L,J" + std::to_string(j) + ",", 2);
+    EXPECT_NEAR(sum, 2 * (1.35 * 250 + 1.5 * 150), 5e-3); // six digits each
+    EXPECT_NEAR(value_of(soil.envelope, "m4,moment,", 3), 300.914, 5e-4);
+
+    ShippedRun beam = run_shipped(dir, "settling_beam");
+    EXPECT_EQ(beam.result.status, 0);
+    const double EIdL2 = 29000.0 * 1350 * 0.5 / (360.0 * 360) / 12; // kip*ft
+    std::vector<std::string> c = qmtest::csv_row(beam.envelope, "BC,moment,");
+    ASSERT_EQ(c.size(), 8u);
+    EXPECT_NEAR(std::stod(c[3]), 0.1 * 2.5 * 30 * 30 + 2.4 * EIdL2, 5e-4);
+    EXPECT_EQ(c[6], "D+L+S");
+    EXPECT_NEAR(value_of(beam.envelope, "B,", 1), 0.5, 1e-12);
 }
 
 // Releases a truss cannot have, and a member free to slide along itself.

@@ -1,5 +1,7 @@
 #include "engine/releases.h"
 
+#include <cmath>
+
 #include "engine/sweep.h"
 
 namespace quill {
@@ -23,9 +25,15 @@ Condensed::Condensed(const Model& s, int i) : k_(local_stiffness(s, i)), swept_{
             sweep(swept_, 12, r);
             out_[r] = any_ = true;
         }
+    // What the condensation cancels (a pin-ended member's transverse
+    // stiffness) it leaves as rounding, which would show as end actions of
+    // 1e-17: zero it.
+    Matrix12 k = k_;
     for (int a = 0; a < 12; ++a)
-        for (int b = 0; b < 12; ++b)
-            k_[a][b] = out_[a] || out_[b] ? 0.0 : swept_[a][b];
+        for (int b = 0; b < 12; ++b) {
+            double x = out_[a] || out_[b] ? 0.0 : swept_[a][b];
+            k_[a][b] = std::fabs(x) > condensed_bound * std::sqrt(k[a][a] * k[b][b]) ? x : 0.0;
+        }
 }
 
 Vector12 Condensed::fixed_end_actions(const Vector12& fea) const
