@@ -97,7 +97,7 @@ std::vector<std::array<bool, 6>> rotations_left_out(const Model& s, const Number
         }
 
     // Per joint that loses a rotation: its free rotations (index into rot),
-    // its block swept on the held ones, and which of them nothing holds.
+    // its block swept on those the members hold, and those nothing holds.
     struct Loose {
         size_t joint;
         int f[3], nf;
