@@ -109,8 +109,15 @@ void remove_classic_files(const Model& s, const fs::path& dir)
     }
 }
 
-bool fits_classic(const Model& s)
+// Whether the type's classic program can analyse the model: within its
+// capacity, and with nothing it does not know; `why` the console's line
+// when it knows too little.
+bool fits_classic(const Model& s, std::string& why)
 {
+    if (s.has_releases_springs_or_settlements()) {
+        why = std::string(s.t().program) + " not run: it has no end releases, springs or settlements";
+        return false;
+    }
     Capacity cap = capacity(s.type);
     return static_cast<int>(s.joints.size()) <= cap.joints && static_cast<int>(s.members.size()) <= cap.members;
 }
@@ -200,7 +207,10 @@ int run_model(const std::string& path)
     std::vector<MemberAllowables> allowed(m + 1);
     for (size_t i = 1; i <= m; ++i)
         allowed[i] = allowables_of(s, static_cast<int>(i));
-    bool classic = fits_classic(s);
+    std::string not_classic;
+    bool classic = fits_classic(s, not_classic);
+    if (!not_classic.empty())
+        notes.push_back(not_classic);
     size_t nc = s.combinations.size();
     std::vector<CombinationOutcome> runs(nc);
     std::vector<std::string> errors(nc);

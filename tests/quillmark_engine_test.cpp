@@ -24,6 +24,7 @@
 #include "import/import.h"
 #include "loads/combined_loads.h"
 #include "loads/member_loads.h"
+#include "model_harness.h"
 #include "plane_structure_generator.h"
 #include "progress.h"
 #include "space_frame_generator.h"
@@ -39,28 +40,14 @@ namespace {
 using quill::Engine;
 using quill::Model;
 using quill::Solution;
-
-Model model_of(const std::string& toml)
-{
-    qmtest::ProgramDir dir;
-    dir.write("model.toml", toml);
-    return quill::read_model_file(dir.path() + "/model.toml");
-}
+using qmtest::combinations_of;
+using qmtest::model_of;
 
 Model model_of_input(const std::string& stem, const std::string& text)
 {
     qmtest::ProgramDir dir;
     dir.write(stem + ".in", text);
     return quill::read_input_file(dir.path() + "/" + stem + ".in");
-}
-
-std::vector<Solution> combinations_of(const Model& s)
-{
-    Engine e(s);
-    std::vector<Solution> cases = e.solve_cases(), out;
-    for (const quill::Combination& c : s.combinations)
-        out.push_back(Engine::combine(s, c, cases));
-    return out;
 }
 
 // ---------------------------------------------------------------------------
@@ -136,8 +123,11 @@ TEST(EngineAgainstPrograms, EveryShippedInputFile)
 TEST(EngineAgainstPrograms, EveryShippedModelFile)
 {
     for (const auto& f : std::filesystem::directory_iterator(std::string(EXAMPLES_DIR) + "/quillmark"))
-        if (f.path().extension() == ".toml")
-            expect_agrees_with_program(quill::read_model_file(f.path().string()), f.path().filename().string());
+        if (f.path().extension() == ".toml") {
+            Model s = quill::read_model_file(f.path().string());
+            if (!s.has_releases_springs_or_settlements())
+                expect_agrees_with_program(s, f.path().filename().string());
+        }
 }
 
 TEST(EngineAgainstPrograms, GeneratedModelsOfFullSize)

@@ -6,6 +6,7 @@
 
 #include "engine/case_solution.h"
 #include "engine/factor.h"
+#include "engine/free_rotations.h"
 #include "engine/stability.h"
 
 namespace quill {
@@ -61,11 +62,11 @@ Engine::Engine(const Model& s, Progress* progress) : impl_(new Impl{s, progress,
     try {
         Impl& f = *impl_;
         f.stage("assembling");
-        f.q = number_equations(s);
-        check_supports(s, f.q);
         f.axes.resize(s.members.size() + 1);
         for (size_t i = 1; i <= s.members.size(); ++i)
             f.axes[i] = exact_member_axes(s, static_cast<int>(i));
+        f.q = number_equations(s, rotations_left_out(s, number_equations(s), f.axes));
+        check_supports(s, f.q);
         f.K = assemble(s, f.q);
         const UpperMatrix& K = f.K;
         check_directions(s, f.q, K);
@@ -160,6 +161,7 @@ Solution Engine::combine(const Model& s, const Combination& c, const std::vector
     out.AR.assign(s.joints.size() + 1, {});
     out.actions.assign(s.members.size() + 1, {});
     out.ends.assign(s.members.size() + 1, {});
+    out.left_out = cases.empty() ? std::vector<std::array<bool, 6>>(s.joints.size() + 1) : cases[0].left_out;
     for (auto [k, f] : c.factors)
         out.add(cases[static_cast<size_t>(k)], f);
     return out;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/member_stiffness.h"
+#include "engine/releases.h"
 
 namespace quill {
 
@@ -79,7 +79,7 @@ UpperMatrix assemble(const Model& s, const Numbering& q)
         sd[k] = space_direction(t, k);
     for (int i = 1; i <= static_cast<int>(s.members.size()); ++i) {
         const Member& m = s.members[static_cast<size_t>(i) - 1];
-        Matrix12 g = global_stiffness(local_stiffness(s, i), exact_member_axes(s, i));
+        Matrix12 g = global_stiffness(Condensed(s, i).stiffness(), exact_member_axes(s, i));
         const int ends[2] = {m.jj, m.jk};
         for (int pe = 0; pe < 2; ++pe)
             for (int qe = 0; qe < 2; ++qe) {
@@ -103,6 +103,11 @@ UpperMatrix assemble(const Model& s, const Numbering& q)
                 }
             }
     }
+    // A spring adds its stiffness to its direction alone.
+    for (const Spring& sp : s.springs)
+        for (int k = 0; k < d; ++k)
+            if (int e = q.at(sp.joint, k); e >= 0 && sp.k[k] > 0)
+                K.value[static_cast<size_t>(K.col[static_cast<size_t>(e) + 1] - 1)] += sp.k[k];
     return K;
 }
 

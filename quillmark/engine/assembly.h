@@ -1,5 +1,5 @@
 // The structure's stiffness over its equations, assembled sparse from the
-// members' stiffness in global axes.
+// members' stiffness in global axes and the springs'.
 #pragma once
 
 #include <vector>
@@ -21,7 +21,8 @@ struct UpperMatrix {
 };
 
 // The joints' pattern first (a joint couples with itself and with the
-// joints its members reach), then each member's Tᵀ k T added into it.
+// joints its members reach), then each member's Tᵀ k T added into it (k
+// condensed for the member's releases), and each spring's stiffness.
 UpperMatrix assemble(const Model& s, const Numbering& q);
 
 } // namespace quill

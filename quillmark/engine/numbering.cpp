@@ -2,7 +2,7 @@
 
 namespace quill {
 
-Numbering number_equations(const Model& s)
+Numbering number_equations(const Model& s, const std::vector<std::array<bool, 6>>& left)
 {
     Numbering q;
     q.d = s.t().d;
@@ -11,7 +11,11 @@ Numbering number_equations(const Model& s)
     // A later support of the same joint replaces the earlier one.
     for (const Support& sp : s.supports)
         for (int k = 0; k < q.d; ++k)
-            q.eq[static_cast<size_t>((sp.joint - 1) * q.d + k)] = sp.restrained[k] ? -1 : 0;
+            q.eq[static_cast<size_t>((sp.joint - 1) * q.d + k)] = sp.restrained[k] ? Numbering::restrained : 0;
+    for (size_t j = 1; j < left.size(); ++j)
+        for (int k = 0; k < q.d; ++k)
+            if (left[j][static_cast<size_t>(k)])
+                q.eq[(j - 1) * static_cast<size_t>(q.d) + static_cast<size_t>(k)] = Numbering::left_out;
     for (int j = 1; j <= nj; ++j)
         for (int k = 0; k < q.d; ++k) {
             int& e = q.eq[static_cast<size_t>((j - 1) * q.d + k)];

@@ -29,8 +29,10 @@ void check_supports(const Model& s, const Numbering& q)
     std::vector<bool> held(static_cast<size_t>(nj) + 1, false);
     for (int j = 1; j <= nj; ++j)
         for (int k = 0; k < q.d; ++k)
-            if (q.at(j, k) < 0)
+            if (q.held(j, k))
                 held[static_cast<size_t>(find(j))] = true;
+    for (const Spring& sp : s.springs)
+        held[static_cast<size_t>(find(sp.joint))] = true;
     for (int j = 1; j <= nj; ++j)
         if (!held[static_cast<size_t>(find(j))])
             throw unstable(s, j, 0, "its part of the structure rests on no support");

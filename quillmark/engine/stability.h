@@ -17,7 +17,7 @@ namespace quill {
 EngineStop unstable(const Model& s, int joint, int k, const std::string& why = "");
 
 // Every part of the structure (joints joined by members) holds some joint
-// with a support.
+// with a support or a spring.
 void check_supports(const Model& s, const Numbering& q);
 
 // Every equation has a stiffness of its own: its diagonal is more than a

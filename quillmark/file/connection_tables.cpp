@@ -3,6 +3,7 @@
 // supports ([springs]) and the displacements a load case prescribes at
 // restrained joint directions (`displacements`).
 #include <algorithm>
+#include <utility>
 
 #include "file/model_reader.h"
 
@@ -67,6 +68,12 @@ void read_releases(ModelReader& r, const toml::table& mt, const std::string& pat
                 m.released[static_cast<size_t>(f->local + 6 * end)] = true;
             }
         }
+        // Released at both ends, the member itself would slide along its
+        // length or spin about it, whatever holds its joints.
+        for (auto [local, what] : {std::pair{0, "slide along its length"}, std::pair{3, "spin about its axis"}})
+            if (m.released[static_cast<size_t>(local)] && m.released[static_cast<size_t>(local + 6)])
+                r.fail(*rel, path + ".releases",
+                       std::string(local ? "mx" : "fx") + " released at both ends leaves the member free to " + what);
     }
     if (pin) {
         const toml::array* a = pin->as_array();

@@ -41,6 +41,7 @@ struct Member {
     // member axes and the order of a member in space: start Fx, Fy, Fz, Mx,
     // My, Mz, then the end's.
     std::array<bool, 12> released{};
+    bool any_release() const;
 };
 
 // A spring support: a stiffness per joint direction of the type (kips per
@@ -118,6 +119,12 @@ struct Model {
     const TypeTable& t() const { return table(type); }
     // Member length in inches.
     double length(int i) const;
+    // The joints that report reactions: those with a support, in the order
+    // of the supports, then those with a spring alone.
+    std::vector<int> reaction_joints() const;
+    // End releases, springs or prescribed displacements anywhere: what the
+    // classic analysis programs do not know.
+    bool has_releases_springs_or_settlements() const;
 };
 
 // A model file that cannot be used: "FILE:LINE: key: what".

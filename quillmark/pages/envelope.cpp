@@ -216,12 +216,13 @@ std::string envelope_csv(const Model& s, const std::vector<CombinationOutcome>& 
         out += std::string(",") + (t.rotation[k] ? "M" : "F") + t.dof[k][t.rotation[k] ? 1 : 0] + " (" +
                u.unit(t.rotation[k] ? Quantity::moment : Quantity::force) + ")";
     out += "\n";
+    const std::vector<int> held = s.reaction_joints();
     for (const CombinationOutcome& r : runs)
-        for (const Support& sp : s.supports) {
-            out += csv_field(r.name) + "," + csv_field(s.joints[static_cast<size_t>(sp.joint) - 1].name);
+        for (int j : held) {
+            out += csv_field(r.name) + "," + csv_field(s.joints[static_cast<size_t>(j) - 1].name);
             for (int k = 0; k < t.d; ++k)
                 out += "," + number(u.from_internal(t.rotation[k] ? Quantity::moment : Quantity::force,
-                                                    r.solution.AR[static_cast<size_t>(sp.joint)][static_cast<size_t>(k)]));
+                                                    r.solution.AR[static_cast<size_t>(j)][static_cast<size_t>(k)]));
             out += "\n";
         }
     std::string notes;
@@ -360,14 +361,15 @@ std::string envelope_htm(const Model& s, const std::vector<CombinationOutcome>& 
         out += std::string("<th>") + (t.rotation[k] ? "M" : "F") + t.dof[k][t.rotation[k] ? 1 : 0] + " (" +
                u.unit(t.rotation[k] ? Quantity::moment : Quantity::force) + ")</th>";
     out += "</tr>\n";
+    const std::vector<int> held = s.reaction_joints();
     for (const CombinationOutcome& r : runs)
-        for (const Support& sp : s.supports) {
+        for (int j : held) {
             out += "<tr><td>" + html_escape(r.name) + "</td><td>" +
-                   html_escape(s.joints[static_cast<size_t>(sp.joint) - 1].name) + "</td>";
+                   html_escape(s.joints[static_cast<size_t>(j) - 1].name) + "</td>";
             for (int k = 0; k < t.d; ++k)
                 out += "<td>" +
                        number(u.from_internal(t.rotation[k] ? Quantity::moment : Quantity::force,
-                                              r.solution.AR[static_cast<size_t>(sp.joint)][static_cast<size_t>(k)])) +
+                                              r.solution.AR[static_cast<size_t>(j)][static_cast<size_t>(k)])) +
                        "</td>";
             out += "</tr>\n";
         }

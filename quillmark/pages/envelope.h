@@ -3,9 +3,10 @@
 // combinations, with its combination and where along the member it governs;
 // the deflections of every member in every combination, against the limit
 // where the model sets one; per joint the largest translation; the
-// reactions of every combination; and the notes a reader must see (probable
-// unit slips, ill-conditioned equations, classic programs that disagree,
-// members checked at their ends only or not for bending). Written as CSV and
+// reactions of every combination, of supports and springs; and the notes a
+// reader must see (probable unit slips, ill-conditioned equations, classic
+// programs that disagree or were not run, members checked at their ends
+// only or not for bending). Written as CSV and
 // as an HTML page that links each combination's pages.
 #pragma once
 
