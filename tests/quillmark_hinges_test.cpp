@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -64,6 +65,37 @@ TEST(Releases, MomentReleaseAtOneEndMakesAProppedCantilever)
     EXPECT_NEAR(a.Mz.max().value, 9 * w * L * L / 128, 1e-9);
     EXPECT_NEAR(a.Mz.max().s, 5 * L / 8, 1e-6);
     EXPECT_NEAR(a.Mz.at(L), 0, 1e-9);
+}
+
+// The report shows the member's own rotation at its hinge; a joint whose
+// every member end is pinned has no rotation of its own to show.
+TEST(Releases, ReportShowsTheHingeRotationAndNoJointRotationWhereNoneIs)
+{
+    qmtest::ProgramDir dir;
+    qmtest::RunResult r = qmtest::run_model(
+        dir, beam_head + "[joints]\nA = 0\nB = 20\n[members]\n"
+                         "ab = { joints = [\"A\", \"B\"], section = \"W\", releases = { end = [\"mz\"] } }\n"
+                         "[supports]\nA = \"fixed\"\nB = \"fixed\"\n[cases.w]\nmembers = [ " +
+                         uniform_on("ab") + " ]\n");
+    ASSERT_NE(r.status, 1) << r.console;
+    std::string htm = dir.read("m.out/w/report.htm");
+    char rotation[64];
+    std::snprintf(rotation, sizeof rotation, "%.6g rad", 0.1 * 240 * 240 * 240 / (48 * EI));
+    EXPECT_NE(htm.find("<tr><td>ab</td><td>end (B)</td><td>mz</td><td class=\"n\">" + std::string(rotation) + "</td>"),
+              std::string::npos)
+        << htm;
+
+    r = qmtest::run_model(dir, "type = \"plane_frame\"\nunits = \"US\"\n[sections]\n"
+                               "S = { A = 10, Iz = 200, E = 29000, Fy = 36, rx = 3, ry = 2 }\n"
+                               "[joints]\nA = [0, 0]\nT = [10, 10]\nC = [20, 0]\n[members]\n"
+                               "at = { joints = [\"A\", \"T\"], section = \"S\", pinned = [\"end\"] }\n"
+                               "tc = { joints = [\"T\", \"C\"], section = \"S\", pinned = [\"start\"] }\n"
+                               "[supports]\nA = \"pinned\"\nC = \"pinned\"\n[cases.p]\njoints = { T = { fy = -10 } }\n");
+    ASSERT_NE(r.status, 1) << r.console;
+    htm = dir.read("m.out/p/report.htm");
+    std::string row = htm.substr(htm.find("<tr><td>T</td>"));
+    row = row.substr(0, row.find("</tr>"));
+    EXPECT_TRUE(row.ends_with("<td class=\"n\">&mdash;</td>")) << row;
 }
 
 // A hinge over the middle support: two simple spans, wL at the middle

@@ -46,6 +46,7 @@ private:
     void joints();
     void reactions();
     void end_actions();
+    void released_ends();
     // The rest of the members, past those listed: where to find them.
     void rest(size_t listed, const char* what);
 
@@ -70,6 +71,7 @@ std::string Report::write()
     joints();
     reactions();
     end_actions();
+    released_ends();
     out_ += "</body>\n</html>\n";
     return std::move(out_);
 }
@@ -226,8 +228,15 @@ void Report::joints()
         out_ += "<tr><td>" + html_escape(s_.joints[j - 1].name) + "</td>";
         for (int k = 0; k < t.d; ++k) {
             double x = o_.solution.D[j][static_cast<size_t>(k)];
-            out_ += "<td class=\"n\">" + (t.rotation[k] ? fmt("%.6g", x == 0 ? 0.0 : x)
-                                                        : number(u_.from_internal(Quantity::displacement, x))) + "</td>";
+            // Every member end there is released for this rotation: the
+            // joint has none of its own (the members' are under "Released
+            // member ends").
+            bool none = j < o_.solution.left_out.size() && o_.solution.left_out[j][static_cast<size_t>(k)];
+            out_ += "<td class=\"n\">" +
+                    (none ? std::string("&mdash;")
+                          : t.rotation[k] ? fmt("%.6g", x == 0 ? 0.0 : x)
+                                          : number(u_.from_internal(Quantity::displacement, x))) +
+                    "</td>";
         }
         out_ += "</tr>\n";
     }
@@ -237,20 +246,27 @@ void Report::joints()
 void Report::reactions()
 {
     const TypeTable& t = s_.t();
-    out_ += "<h3>Support reactions</h3>\n<p>What each support exerts on the structure, in global directions.</p>\n"
+    out_ += "<h3>Support reactions</h3>\n<p>What each support and each spring exerts on the structure, in global "
+            "directions.</p>\n"
             "<table class=\"reactions\">\n<tr><th>joint</th>";
     for (int k = 0; k < t.d; ++k)
         out_ += std::string("<th>") + (t.rotation[k] ? "M" : "F") + t.dof[k][t.rotation[k] ? 1 : 0] + " (" +
                 u_.unit(t.rotation[k] ? Quantity::moment : Quantity::force) + ")</th>";
     out_ += "</tr>\n";
-    for (const Support& sp : s_.supports) {
-        out_ += "<tr><td>" + html_escape(s_.joints[static_cast<size_t>(sp.joint) - 1].name) + "</td>";
-        for (int k = 0; k < t.d; ++k)
+    for (int j : s_.reaction_joints()) {
+        out_ += "<tr><td>" + html_escape(s_.joints[static_cast<size_t>(j) - 1].name) + "</td>";
+        for (int k = 0; k < t.d; ++k) {
+            bool held = false;
+            for (const Support& sp : s_.supports)
+                held = held || (sp.joint == j && sp.restrained[k]);
+            for (const Spring& sp : s_.springs)
+                held = held || (sp.joint == j && sp.k[k] > 0);
             out_ += "<td class=\"n\">" +
-                    (sp.restrained[k] ? number(u_.from_internal(t.rotation[k] ? Quantity::moment : Quantity::force,
-                                                                o_.solution.AR[static_cast<size_t>(sp.joint)][static_cast<size_t>(k)]))
-                                      : std::string("free")) +
+                    (held ? number(u_.from_internal(t.rotation[k] ? Quantity::moment : Quantity::force,
+                                                    o_.solution.AR[static_cast<size_t>(j)][static_cast<size_t>(k)]))
+                          : std::string("free")) +
                     "</td>";
+        }
         out_ += "</tr>\n";
     }
     out_ += "</table>\n";
@@ -279,6 +295,37 @@ void Report::end_actions()
 }
 
 } // namespace
+
+// A released end turns (or slides) on its own: its own displacement beside
+// the joint's.
+void Report::released_ends()
+{
+    static const char* const names[12] = {"fx", "", "", "mx", "my", "mz", "fx", "", "", "mx", "my", "mz"};
+    std::string rows;
+    for (size_t i = 1; i <= s_.members.size(); ++i) {
+        const Member& mb = s_.members[i - 1];
+        for (int l = 0; l < 12; ++l) {
+            if (!mb.released[static_cast<size_t>(l)])
+                continue;
+            bool rotation = l % 6 >= 3;
+            double own = o_.solution.ends[i][static_cast<size_t>(l)];
+            rows += "<tr><td>" + html_escape(mb.name) + "</td><td>" + (l < 6 ? "start" : "end") + " (" +
+                    html_escape(s_.joints[static_cast<size_t>(l < 6 ? mb.jj : mb.jk) - 1].name) + ")</td><td>" +
+                    names[l] + "</td><td class=\"n\">" +
+                    (rotation ? fmt("%.6g", own == 0 ? 0.0 : own) + " rad"
+                              : number(u_.from_internal(Quantity::displacement, own)) + " " +
+                                    u_.unit(Quantity::displacement)) +
+                    "</td></tr>\n";
+        }
+    }
+    if (rows.empty())
+        return;
+    out_ += "<h3>Released member ends</h3>\n<p>Each end action a member does not transmit, and the member's own "
+            "displacement there, in member axes: its rotation at a hinge (about member x, y or z for mx, my, mz), "
+            "its slide along itself for fx; not the joint's.</p>\n<table class=\"released\">\n"
+            "<tr><th>member</th><th>end</th><th>released</th><th>member's own displacement</th></tr>\n" +
+            rows + "</table>\n";
+}
 
 std::string report_htm(const Model& s, int c, const CombinationOutcome& o)
 {
