@@ -339,7 +339,7 @@ TEST(EngineMechanisms, EachNamedByJointAndDirection)
                                          "loose = { joints = [\"E\", \"F\"], section = \"S\" }\n"
                                          "[supports]\nA = \"fixed\"\n"),
               "unstable structure: nothing holds joint E in direction x: its part of the structure rests on no "
-              "support");
+              "support or spring");
     // A joint that no member reaches.
     EXPECT_EQ(stop_of(plane_frame_head + "[joints]\nA = [0, 0]\nB = [0, 10]\nG = [5, 5]\n[members]\n"
                                          "col = { joints = [\"A\", \"B\"], section = \"S\" }\n"

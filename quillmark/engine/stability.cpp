@@ -35,7 +35,7 @@ void check_supports(const Model& s, const Numbering& q)
         held[static_cast<size_t>(find(sp.joint))] = true;
     for (int j = 1; j <= nj; ++j)
         if (!held[static_cast<size_t>(find(j))])
-            throw unstable(s, j, 0, "its part of the structure rests on no support");
+            throw unstable(s, j, 0, "its part of the structure rests on no support or spring");
 }
 
 void check_directions(const Model& s, const Numbering& q, const UpperMatrix& K)
