@@ -256,6 +256,9 @@ MemberVerdict check_member(const MemberAllowables& a, const SpanActions& sa)
                 v.deflection = {x, s, 0};
         }
     }
+    // A straight member's offset from its chord is rounding alone.
+    if (!(v.deflection.delta > 1e-12 * sa.L))
+        v.deflection = {};
     v.deflection.span_ratio = v.deflection.delta > 0 ? sa.L / v.deflection.delta : 0;
     return v;
 }
