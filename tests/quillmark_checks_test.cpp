@@ -114,7 +114,7 @@ TEST(QuillmarkAlong, ProppedCantileverSpanMomentInForcesCsv)
 }
 
 // A rafter sloping at 3 in 4 under a load per length of rafter along global
-// y: its transverse part 0.8 w bends it by 0.8 w L^2 / 8 at midspan.
+// y: its transverse component 0.8 w bends it by 0.8 w L^2 / 8 at midspan.
 TEST(QuillmarkAlong, SlopingRafterUnderGravity)
 {
     std::string model = simple_span(uniform, "Sz = 4720");

@@ -146,9 +146,7 @@ void read_case(ModelReader& r, LoadCase& c, const toml::table& t, const std::str
         for (auto& [name, node] : r.in_file_order(r.table_at(*jn, path + ".joints"))) {
             std::string jp = path + ".joints." + name;
             JointLoad jl;
-            jl.joint = r.joint_named(name);
-            if (jl.joint == 0)
-                r.fail(*node, jp, "no joint '" + name + "'");
+            jl.joint = r.joint_key(*node, jp, name);
             const toml::table& lt = r.table_at(*node, jp);
             r.only_keys(lt, jp, keys);
             for (int k = 0; k < tt.d; ++k)

@@ -25,14 +25,6 @@ bool has_action(const TypeTable& t, int local)
     return std::find(t.local, t.local + t.nea, local) != t.local + t.nea;
 }
 
-int direction_of(const TypeTable& t, const std::string& dir)
-{
-    for (int k = 0; k < t.d; ++k)
-        if (dir == t.dof[k])
-            return k;
-    return -1;
-}
-
 } // namespace
 
 void read_releases(ModelReader& r, const toml::table& mt, const std::string& path, Member& m)
@@ -99,17 +91,13 @@ void read_springs(ModelReader& r, const toml::table& t)
     for (auto& [name, node] : r.in_file_order(t)) {
         std::string path = "springs." + name;
         Spring sp;
-        sp.joint = r.joint_named(name);
-        if (sp.joint == 0)
-            r.fail(*node, path, "no joint '" + name + "'");
+        sp.joint = r.joint_key(*node, path, name);
         const toml::table& st = r.table_at(*node, path);
         if (st.empty())
             r.fail(*node, path, "a direction with its stiffness is expected, such as { y = 22.5 }");
         for (auto& [dir, v] : r.in_file_order(st)) {
             std::string at = path + "." + dir;
-            int k = direction_of(tt, dir);
-            if (k < 0)
-                r.fail(*v, at, std::string("a ") + tt.name + " has no direction '" + dir + "'");
+            int k = r.direction_key(*v, at, dir);
             double x = r.number(*v, at);
             if (!(x > 0))
                 r.fail(*v, at, "a spring's stiffness must be positive");
@@ -129,15 +117,11 @@ void read_displacements(ModelReader& r, LoadCase& c, const toml::table& t, const
     for (auto& [name, node] : r.in_file_order(t)) {
         std::string jp = path + "." + name;
         Settlement d;
-        d.joint = r.joint_named(name);
-        if (d.joint == 0)
-            r.fail(*node, jp, "no joint '" + name + "'");
+        d.joint = r.joint_key(*node, jp, name);
         const toml::table& dt = r.table_at(*node, jp);
         for (auto& [dir, v] : r.in_file_order(dt)) {
             std::string at = jp + "." + dir;
-            int k = direction_of(tt, dir);
-            if (k < 0)
-                r.fail(*v, at, std::string("a ") + tt.name + " has no direction '" + dir + "'");
+            int k = r.direction_key(*v, at, dir);
             bool restrained = std::any_of(s.supports.begin(), s.supports.end(), [&](const Support& sup) {
                 return sup.joint == d.joint && sup.restrained[k];
             });

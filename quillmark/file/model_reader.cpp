@@ -122,4 +122,21 @@ int ModelReader::joint_named(const std::string& name) const
     return joint_names.find(name);
 }
 
+int ModelReader::joint_key(const toml::node& n, const std::string& at, const std::string& name) const
+{
+    int j = joint_named(name);
+    if (j == 0)
+        fail(n, at, "no joint '" + name + "'");
+    return j;
+}
+
+int ModelReader::direction_key(const toml::node& n, const std::string& at, const std::string& dir) const
+{
+    const TypeTable& t = s.t();
+    for (int k = 0; k < t.d; ++k)
+        if (dir == t.dof[k])
+            return k;
+    fail(n, at, std::string("a ") + t.name + " has no direction '" + dir + "'");
+}
+
 } // namespace quill

@@ -62,6 +62,11 @@ public:
     int member_ref(const toml::node& n, const std::string& key) const;
     // 1-based index of the joint a table key names, or 0 when none.
     int joint_named(const std::string& name) const;
+    // The same for the key `name` of node n at path, which fails when none.
+    int joint_key(const toml::node& n, const std::string& path, const std::string& name) const;
+    // Index among the type's joint directions of the one named `dir` (x, y,
+    // z, rx, ry, rz as the type has them); fails at n when it has none.
+    int direction_key(const toml::node& n, const std::string& path, const std::string& dir) const;
 
     std::string path;
     Model s;

@@ -116,9 +116,7 @@ void read_supports(ModelReader& r, const toml::table& t)
         std::string path = "supports." + name;
         Support sp;
         // The key is the joint's name (or number).
-        sp.joint = r.joint_named(name);
-        if (sp.joint == 0)
-            r.fail(*node, path, "no joint '" + name + "'");
+        sp.joint = r.joint_key(*node, path, name);
         if (auto word = node->value_exact<std::string>()) {
             if (*word != "fixed" && *word != "pinned")
                 r.fail(*node, path, "\"fixed\", \"pinned\" or a list of directions is expected");
@@ -126,13 +124,7 @@ void read_supports(ModelReader& r, const toml::table& t)
                 sp.restrained[k] = *word == "fixed" || !tt.rotation[k];
         } else if (const toml::array* a = node->as_array()) {
             for (const toml::node& e : *a) {
-                std::string dir = r.text(e, path);
-                int k = 0;
-                while (k < tt.d && dir != tt.dof[k])
-                    ++k;
-                if (k == tt.d)
-                    r.fail(e, path, "a " + std::string(tt.name) + " has no direction '" + dir + "'");
-                sp.restrained[k] = true;
+                sp.restrained[r.direction_key(e, path, r.text(e, path))] = true;
             }
         } else {
             r.fail(*node, path, "\"fixed\", \"pinned\" or a list of directions is expected");
