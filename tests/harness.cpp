@@ -328,6 +328,24 @@ std::vector<std::string> csv_row(const std::string& csv, const std::string& pref
     return {};
 }
 
+std::string simple_span_structure(const std::string& moduli)
+{
+    return R"(type = "plane_frame"
+units = "US"
+[sections]
+W16x31 = { A = 9.13, Iz = 375, )" +
+           moduli + R"(, E = 29000, Fy = 36, rx = 6.49, ry = 1.17 }
+[joints]
+A = [0, 0]
+B = [20, 0]
+[members]
+AB = { joints = ["A", "B"], section = "W16x31" }
+[supports]
+A = "pinned"
+B = ["y"]
+)";
+}
+
 #ifdef QUILLMARK
 RunResult run_model(const ProgramDir& dir, const std::string& model)
 {

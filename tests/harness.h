@@ -108,6 +108,11 @@ double csv_value(const std::string& csv, int line, int field);
 // (empty when none does); quoted fields unquoted.
 std::vector<std::string> csv_row(const std::string& csv, const std::string& prefix);
 
+// A W16x31 (A = 9.13 in^2, Iz = 375 in^4, and `moduli`) spanning 20 ft
+// from a pin at joint A to a roller at B, as member AB of a plane frame in
+// US units: a model file up to its load cases.
+std::string simple_span_structure(const std::string& moduli = "Sz = 47.2");
+
 // quillmark run on a model text written as m.toml in the directory.
 RunResult run_model(const ProgramDir& dir, const std::string& model);
 // The interaction values of the "combined" rows of a frame's member table,

@@ -13,30 +13,12 @@ namespace {
 
 using qmtest::csv_row;
 
-// A W16x31 (A = 9.13 in^2, Iz = 375 in^4, Sz = 47.2 in^3) spanning 20 ft
-// from a pin at A to a roller at B, under `loads` (member loads of case D).
+// The W16x31 simple span under `loads` (member loads of case D).
 std::string simple_span(const std::string& loads, const std::string& section = "Sz = 47.2",
                         const std::string& extra = "")
 {
-    return R"(type = "plane_frame"
-units = "US"
-[sections]
-W16x31 = { A = 9.13, Iz = 375, )" +
-           section + R"(, E = 29000, Fy = 36, rx = 6.49, ry = 1.17 }
-[joints]
-A = [0, 0]
-B = [20, 0]
-[members]
-AB = { joints = ["A", "B"], section = "W16x31" }
-[supports]
-A = "pinned"
-B = ["y"]
-[cases.D]
-members = [ )" +
-           loads + R"( ]
-[combinations]
-D = { D = 1 }
-)" + extra;
+    return qmtest::simple_span_structure(section) + "[cases.D]\nmembers = [ " + loads + " ]\n[combinations]\nD = { D = 1 }\n" +
+           extra;
 }
 
 const std::string uniform = R"({ member = "AB", kind = "uniform", direction = "y", axes = "global", w = -6 })";

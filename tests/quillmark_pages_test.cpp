@@ -15,27 +15,10 @@
 
 namespace {
 
-// A W16x31 spanning 20 ft between a pin and a roller under `w` kip/ft.
+// The W16x31 simple span, titled, under `loads`.
 std::string simple_span(const std::string& loads, const std::string& combinations = "")
 {
-    return R"(title = "Simple span"
-type = "plane_frame"
-units = "US"
-
-[sections]
-W16x31 = { A = 9.13, Iz = 375, E = 29000, Fy = 36, rx = 6.41, ry = 1.17, Sz = 47.2 }
-
-[joints]
-A = [0, 0]
-B = [20, 0]
-
-[members]
-AB = { joints = ["A", "B"], section = "W16x31" }
-
-[supports]
-A = "pinned"
-B = ["y"]
-)" + loads + combinations;
+    return "title = \"Simple span\"\n" + qmtest::simple_span_structure() + loads + combinations;
 }
 
 const std::string gravity = R"(
