@@ -250,8 +250,7 @@ void Report::reactions()
             "directions.</p>\n"
             "<table class=\"reactions\">\n<tr><th>joint</th>";
     for (int k = 0; k < t.d; ++k)
-        out_ += std::string("<th>") + (t.rotation[k] ? "M" : "F") + t.dof[k][t.rotation[k] ? 1 : 0] + " (" +
-                u_.unit(t.rotation[k] ? Quantity::moment : Quantity::force) + ")</th>";
+        out_ += "<th>" + reaction_title(s_, k) + "</th>";
     out_ += "</tr>\n";
     for (int j : s_.reaction_joints()) {
         out_ += "<tr><td>" + html_escape(s_.joints[static_cast<size_t>(j) - 1].name) + "</td>";

@@ -213,8 +213,7 @@ std::string envelope_csv(const Model& s, const std::vector<CombinationOutcome>& 
                    "," + csv_field(runs[static_cast<size_t>(e.joint[j].second)].name) + "\n";
     out += "\ncombination,joint";
     for (int k = 0; k < t.d; ++k)
-        out += std::string(",") + (t.rotation[k] ? "M" : "F") + t.dof[k][t.rotation[k] ? 1 : 0] + " (" +
-               u.unit(t.rotation[k] ? Quantity::moment : Quantity::force) + ")";
+        out += "," + reaction_title(s, k);
     out += "\n";
     const std::vector<int> held = s.reaction_joints();
     for (const CombinationOutcome& r : runs)
@@ -358,8 +357,7 @@ std::string envelope_htm(const Model& s, const std::vector<CombinationOutcome>& 
                    html_escape(runs[static_cast<size_t>(e.joint[j].second)].name) + "</td></tr>\n";
     out += "</table>\n<h2>Reactions</h2>\n<table border=\"1\">\n<tr><th>combination</th><th>joint</th>";
     for (int k = 0; k < t.d; ++k)
-        out += std::string("<th>") + (t.rotation[k] ? "M" : "F") + t.dof[k][t.rotation[k] ? 1 : 0] + " (" +
-               u.unit(t.rotation[k] ? Quantity::moment : Quantity::force) + ")</th>";
+        out += "<th>" + reaction_title(s, k) + "</th>";
     out += "</tr>\n";
     const std::vector<int> held = s.reaction_joints();
     for (const CombinationOutcome& r : runs)

@@ -62,6 +62,14 @@ std::string position(const Model& s, int member, double at, bool unit)
     return unit ? out + " " + s.units->unit(Quantity::length) : out;
 }
 
+std::string reaction_title(const Model& s, int k)
+{
+    const TypeTable& t = s.t();
+    bool rotation = t.rotation[k];
+    return std::string(rotation ? "M" : "F") + t.dof[k][rotation ? 1 : 0] + " (" +
+           s.units->unit(rotation ? Quantity::moment : Quantity::force) + ")";
+}
+
 const char* unit_of(const Model& s, Kind k)
 {
     return s.units->unit(k == Kind::force ? Quantity::force : Quantity::moment);
