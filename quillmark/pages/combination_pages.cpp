@@ -11,32 +11,38 @@ std::string forces_csv(const Model& s, const std::vector<SpanActions>& along)
 {
     const TypeTable& t = s.t();
     const Units& u = *s.units;
-    std::string f = u.unit(Quantity::force), m = u.unit(Quantity::moment), d = u.unit(Quantity::displacement);
-    std::string out = "member,at (" + std::string(u.unit(Quantity::length)) + ")";
-    // The actions the type has.
+    // The actions and deflections the type has, in the order of the columns.
+    struct Column {
+        const char* name;
+        Quantity q;
+        Piecewise SpanActions::*f;
+    };
     bool space = s.type == Type::space_frame;
-    bool axial = t.axial, plane_y = t.bending && s.type != Type::grid, plane_z = space || s.type == Type::grid;
-    if (axial)
-        out += ",N (" + f + ")";
-    if (plane_y)
-        out += ",Vy (" + f + ")";
-    if (plane_z)
-        out += ",Vz (" + f + ")";
-    if (t.torsion)
-        out += ",T (" + m + ")";
-    if (plane_z)
-        out += ",My (" + m + ")";
-    if (plane_y)
-        out += ",Mz (" + m + ")";
-    if (plane_y)
-        out += ",v (" + d + ")";
-    if (plane_z)
-        out += ",w (" + d + ")";
+    bool plane_y = t.bending && s.type != Type::grid, plane_z = space || s.type == Type::grid;
+    std::vector<Column> columns;
+    auto column = [&](bool has, const char* name, Quantity q, Piecewise SpanActions::*f) {
+        if (has)
+            columns.push_back({name, q, f});
+    };
+    column(t.axial, "N", Quantity::force, &SpanActions::N);
+    column(plane_y, "Vy", Quantity::force, &SpanActions::Vy);
+    column(plane_z, "Vz", Quantity::force, &SpanActions::Vz);
+    column(t.torsion, "T", Quantity::moment, &SpanActions::T);
+    column(plane_z, "My", Quantity::moment, &SpanActions::My);
+    column(plane_y, "Mz", Quantity::moment, &SpanActions::Mz);
+    column(plane_y, "v", Quantity::displacement, &SpanActions::v);
+    column(plane_z, "w", Quantity::displacement, &SpanActions::w);
+
+    std::string out = "member,at (" + std::string(u.unit(Quantity::length)) + ")";
+    for (const Column& c : columns)
+        out += std::string(",") + c.name + " (" + u.unit(c.q) + ")";
     out += "\n";
     // Some hundred thousand rows in a large model: each number written
     // straight into the text.
-    double uf = u.to_internal(Quantity::force, 1), um = u.to_internal(Quantity::moment, 1),
-           ud = u.to_internal(Quantity::displacement, 1), ul = u.to_internal(Quantity::length, 1);
+    double ul = u.to_internal(Quantity::length, 1);
+    std::vector<double> per(columns.size());
+    for (size_t k = 0; k < columns.size(); ++k)
+        per[k] = u.to_internal(columns[k].q, 1);
     char row[512];
     for (size_t i = 1; i < along.size(); ++i) {
         const SpanActions& a = along[i];
@@ -48,22 +54,8 @@ std::string forces_csv(const Model& s, const std::vector<SpanActions>& along)
                 p = append_number(p, v);
             };
             put(x / ul);
-            if (axial)
-                put(a.N.at(x) / uf);
-            if (plane_y)
-                put(a.Vy.at(x) / uf);
-            if (plane_z)
-                put(a.Vz.at(x) / uf);
-            if (t.torsion)
-                put(a.T.at(x) / um);
-            if (plane_z)
-                put(a.My.at(x) / um);
-            if (plane_y)
-                put(a.Mz.at(x) / um);
-            if (plane_y)
-                put(a.v.at(x) / ud);
-            if (plane_z)
-                put(a.w.at(x) / ud);
+            for (size_t k = 0; k < columns.size(); ++k)
+                put((a.*columns[k].f).at(x) / per[k]);
             *p++ = '\n';
             out += name;
             out.append(row, p);
